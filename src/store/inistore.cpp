@@ -1,0 +1,146 @@
+#include "store/inistore.h"
+
+#include "platform/apperror.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <memory>
+#include <utility>
+
+namespace orbilex {
+
+namespace {
+
+// A hand-edited value such as "a, b" reads back as a list; join it again so no
+// part of what the user wrote is lost.
+QString asText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+QString keyPath(const QString &section, const QString &key)
+{
+    return section + u'/' + key;
+}
+
+std::unique_ptr<QTemporaryFile> temporaryBeside(const QString &path)
+{
+    auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+    if (!file->open())
+        throw AppError::pathFileAccess();
+    file->close();
+    return file;
+}
+
+// The file's keys and values as QSettings parses it. QSettings keeps one parsed
+// copy per path for the whole process and trusts it while size and time stamp
+// look unchanged; parsing a private copy under a fresh name always reads what
+// is on disk now.
+QSettings::SettingsMap load(const QString &path)
+{
+    QSettings::SettingsMap map;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return map;
+    if (!info.isFile() || !info.isReadable())
+        throw AppError::pathFileAccess();
+    QFile original(path);
+    if (!original.open(QIODevice::ReadOnly))
+        throw AppError::pathFileAccess();
+    QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("orbilex-ini.XXXXXX")));
+    if (!copy.open() || copy.write(original.readAll()) < 0 || !copy.flush())
+        throw AppError::pathFileAccess();
+    copy.close();
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    for (const QString &key : settings.allKeys())
+        map.insert(key, settings.value(key));
+    return map;
+}
+
+// Writes the whole map to a fresh file beside the old one and renames it into
+// place: a failed or interrupted write leaves the old file as it was. The
+// fresh file also makes QSettings' status trustworthy, which a file it found
+// malformed would not be (a format error hides a later access error).
+void save(const QString &path, const QSettings::SettingsMap &map)
+{
+    auto fresh = temporaryBeside(path);
+    {
+        QSettings settings(fresh->fileName(), QSettings::IniFormat);
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            throw AppError::pathFileAccess();
+    }
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(fresh->fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (error)
+        throw AppError::pathFileAccess();
+    fresh->setAutoRemove(false);
+}
+
+template<typename Change>
+void update(const QString &path, Change change)
+{
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000))
+        throw AppError::pathFileAccess();
+    QSettings::SettingsMap map = load(path);
+    change(map);
+    save(path, map);
+}
+
+} // namespace
+
+void IniStore::SetFile(const QString &path)
+{
+    m_path = path;
+}
+
+QString IniStore::ReadValue(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const QSettings::SettingsMap map = load(m_path);
+    const auto it = map.constFind(keyPath(section, key));
+    return it == map.cend() ? defaultValue : asText(*it);
+}
+
+void IniStore::WriteValue(const QString &section, const QString &key, const QString &value)
+{
+    update(m_path, [&](QSettings::SettingsMap &map) { map.insert(keyPath(section, key), value); });
+}
+
+void IniStore::AddSection(const QString &)
+{
+    // An INI section exists through its keys: the WriteValue that follows makes
+    // it, and adding one that exists is no error.
+}
+
+void IniStore::RemoveSection(const QString &section)
+{
+    update(m_path, [&](QSettings::SettingsMap &map) {
+        const QString prefix = section + u'/';
+        map.removeIf([&](const auto &entry) { return entry.key().startsWith(prefix); });
+    });
+}
+
+int IniStore::SectionCount() const
+{
+    QStringList sections;
+    const QSettings::SettingsMap map = load(m_path);
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(u'/');
+        if (slash > 0 && !sections.contains(it.key().left(slash)))
+            sections << it.key().left(slash);
+    }
+    return int(sections.size()) + 1;
+}
+
+} // namespace orbilex

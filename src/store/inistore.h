@@ -1,0 +1,37 @@
+#pragma once
+// The store of userdb.ini: sections named by country index, keys and text
+// values. Built on QSettings' INI format, so every write goes through a
+// temporary file renamed into place and a second writer is kept out by a
+// lock file.
+
+#include <QString>
+
+namespace orbilex {
+
+class IniStore
+{
+public:
+    // Later operations work on this file.
+    void SetFile(const QString &path);
+    const QString &file() const { return m_path; }
+
+    // The stored text, or defaultValue when the section or key is missing.
+    QString ReadValue(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
+
+    // Stores the value at once, creating the file and the section when missing.
+    // Throws AppError when the file cannot be written; the old file is then
+    // left as it was.
+    void WriteValue(const QString &section, const QString &key, const QString &value);
+
+    // The section collection of the file.
+    IniStore &Sections() { return *this; }
+    void AddSection(const QString &section);
+    void RemoveSection(const QString &section);
+    // One more than the named sections, so 1 means no country section is left.
+    int SectionCount() const;
+
+private:
+    QString m_path;
+};
+
+} // namespace orbilex
