@@ -1,3 +1,5 @@
+#include "desktop/systemtray.h"
+#include "platform/production.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -6,7 +8,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbilex"));
-    orbilex::frmMain window;
-    window.show();
+    QApplication::setOrganizationName(QStringLiteral("Orbilex"));
+    // The window may live on hidden in the tray; the program ends with its unload.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    orbilex::Environment env = orbilex::makeProductionEnvironment();
+    env.makeTrayIcon = [](QWidget *window) { return std::make_unique<orbilex::SystemTrayIcon>(window); };
+    orbilex::frmMain window(env);
+    window.showAsLoaded();
     return QApplication::exec();
 }

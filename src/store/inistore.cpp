@@ -16,6 +16,10 @@ namespace orbilex {
 
 namespace {
 
+constexpr QFileDevice::Permissions kModeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+    | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+    | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
 // A hand-edited value such as "a, b" reads back as a list; join it again so no
 // part of what the user wrote is lost.
 QString asText(const QVariant &value)
@@ -59,8 +63,13 @@ QSettings::SettingsMap load(const QString &path)
         throw AppError::pathFileAccess();
     copy.close();
     const QSettings settings(copy.fileName(), QSettings::IniFormat);
-    for (const QString &key : settings.allKeys())
-        map.insert(key, settings.value(key));
+    // A line without a key ("=x", or keys under "[]") is listed under a name
+    // that no read can reach; keeping it would count a section that holds
+    // nothing and write junk back.
+    for (const QString &key : settings.allKeys()) {
+        if (settings.contains(key))
+            map.insert(key, settings.value(key));
+    }
     return map;
 }
 
@@ -70,7 +79,21 @@ QSettings::SettingsMap load(const QString &path)
 // malformed would not be (a format error hides a later access error).
 void save(const QString &path, const QSettings::SettingsMap &map)
 {
+    // Renaming needs only the folder's permission; a file the user made
+    // read-only must not be replaced behind their back.
+    const QFileInfo old(path);
+    if (old.exists() && !old.isWritable())
+        throw AppError::pathFileAccess();
     auto fresh = temporaryBeside(path);
+    // The new file keeps the old one's permissions. A first file is left for
+    // QSettings to create, so it gets what any new file gets instead of the
+    // temporary file's owner-only mode; the name stays ours to clean up.
+    if (old.exists()) {
+        if (!fresh->setPermissions(old.permissions() & kModeBits))
+            throw AppError::pathFileAccess();
+    } else {
+        QFile::remove(fresh->fileName());
+    }
     {
         QSettings settings(fresh->fileName(), QSettings::IniFormat);
         for (auto it = map.cbegin(); it != map.cend(); ++it)
@@ -80,22 +103,32 @@ void save(const QString &path, const QSettings::SettingsMap &map)
             throw AppError::pathFileAccess();
     }
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(fresh->fileName().toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), error);
+    std::filesystem::rename(
+        std::filesystem::path(fresh->fileName().toStdU16String()), std::filesystem::path(path.toStdU16String()), error);
     if (error)
         throw AppError::pathFileAccess();
     fresh->setAutoRemove(false);
 }
 
-template<typename Change>
-void update(const QString &path, Change change)
+// A link stays a link: what it points to is replaced.
+QString writeTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
+// change returns whether it changed the map; an unchanged map is not written,
+// so removing what is not there creates no file.
+template<typename Change> void update(const QString &path, int lockTimeout, Change change)
 {
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(2000))
+    if (!lock.tryLock(lockTimeout))
         throw AppError::pathFileAccess();
     QSettings::SettingsMap map = load(path);
-    change(map);
-    save(path, map);
+    if (change(map))
+        save(writeTarget(path), map);
 }
 
 } // namespace
@@ -114,7 +147,10 @@ QString IniStore::ReadValue(const QString &section, const QString &key, const QS
 
 void IniStore::WriteValue(const QString &section, const QString &key, const QString &value)
 {
-    update(m_path, [&](QSettings::SettingsMap &map) { map.insert(keyPath(section, key), value); });
+    update(m_path, m_lockTimeout, [&](QSettings::SettingsMap &map) {
+        map.insert(keyPath(section, key), value);
+        return true;
+    });
 }
 
 void IniStore::AddSection(const QString &)
@@ -125,9 +161,9 @@ void IniStore::AddSection(const QString &)
 
 void IniStore::RemoveSection(const QString &section)
 {
-    update(m_path, [&](QSettings::SettingsMap &map) {
+    update(m_path, m_lockTimeout, [&](QSettings::SettingsMap &map) {
         const QString prefix = section + u'/';
-        map.removeIf([&](const auto &entry) { return entry.key().startsWith(prefix); });
+        return map.removeIf([&](const auto &entry) { return entry.key().startsWith(prefix); }) > 0;
     });
 }
 

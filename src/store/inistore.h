@@ -30,8 +30,12 @@ public:
     // One more than the named sections, so 1 means no country section is left.
     int SectionCount() const;
 
+    // How long a write waits for another writer's lock before it fails.
+    void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
+
 private:
     QString m_path;
+    int m_lockTimeout = 2000;
 };
 
 } // namespace orbilex

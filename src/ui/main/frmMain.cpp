@@ -1,62 +1,501 @@
+// Construction and layout of the main window.
+
 #include "ui/main/frmMain.h"
 
-#include "data/codelists.h"
-#include "data/countries.h"
-#include "data/text.h"
+#include "platform/apperror.h"
 #include "ui/flags.h"
+#include "ui/main/fields.h"
 
+#include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace orbilex {
 
-frmMain::frmMain(QWidget *parent)
-    : QWidget(parent)
-    , cmbCountryName(new QComboBox(this))
-    , txtCountryName(new QLineEdit(QStringLiteral("unknown"), this))
-    , picFlag(new QLabel(this))
+namespace {
+
+template<typename T>
+T *named(T *widget, const char *objectName)
 {
+    widget->setObjectName(QLatin1StringView(objectName));
+    return widget;
+}
+
+// What a screen reader should call a field: its caption without the access
+// key mark.
+QString spokenCaption(const char *caption)
+{
+    return QString::fromLatin1(caption).remove(u'&').trimmed();
+}
+
+QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip = nullptr)
+{
+    auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
+    if (toolTip)
+        b->setToolTip(QString::fromLatin1(toolTip));
+    b->setCursor(Qt::PointingHandCursor);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *linkCaption(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
+{
+    auto *l = named(new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromLatin1(caption)), parent),
+                    objectName);
+    l->setToolTip(QString::fromLatin1(toolTip));
+    l->setCursor(Qt::PointingHandCursor);
+    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    l->setAccessibleName(QString::fromLatin1(caption));
+    return l;
+}
+
+QLineEdit *displayField(QWidget *parent, const char *objectName)
+{
+    auto *e = named(new QLineEdit(parent), objectName);
+    e->setReadOnly(true);
+    return e;
+}
+
+// The code boxes are editable lists: typing searches, the list chooses.
+QComboBox *codeBox(QWidget *parent, const char *objectName)
+{
+    auto *c = named(new QComboBox(parent), objectName);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    c->setMaxVisibleItems(20);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(6);
+    return c;
+}
+
+QPlainTextEdit *noteField(QWidget *parent, const char *objectName)
+{
+    auto *t = named(new QPlainTextEdit(parent), objectName);
+    t->setReadOnly(true);
+    t->setLineWrapMode(QPlainTextEdit::NoWrap);
+    t->setTabChangesFocus(true);
+    const int lines = 3;
+    t->setFixedHeight(t->fontMetrics().lineSpacing() * lines + 2 * t->frameWidth() + 8);
+    return t;
+}
+
+} // namespace
+
+frmMain::frmMain(Environment &env, QWidget *parent)
+    : QWidget(parent)
+    , m_env(env)
+{
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orbilex"));
+    buildWindow();
+    m_tray = m_env.makeTrayIcon ? m_env.makeTrayIcon(this) : nullptr;
 
-    cmbCountryName->setObjectName(QStringLiteral("cmbCountryName"));
-    cmbCountryName->setEditable(false);
-    txtCountryName->setObjectName(QStringLiteral("txtCountryName"));
-    txtCountryName->setReadOnly(true);
-    picFlag->setObjectName(QStringLiteral("picFlag"));
-    picFlag->setFixedSize(52, 30);
-    picFlag->setAccessibleName(QStringLiteral("Flag"));
+    const auto timer = [this](const char *name, int ms) {
+        auto *t = named(new QTimer(this), name);
+        t->setInterval(ms);
+        return t;
+    };
+    timAutoCombo = timer("timAutoCombo", TypeAhead::kTickMs);
+    timOption = timer("timOption", 10);
+    timOptionBack = timer("timOptionBack", 10);
+    connect(timAutoCombo, &QTimer::timeout, this, &frmMain::timAutoComboTick);
+    connect(timOption, &QTimer::timeout, this, &frmMain::timOptionTick);
+    connect(timOptionBack, &QTimer::timeout, this, &frmMain::timOptionBackTick);
 
-    auto *form = new QFormLayout(this);
-    auto *countryLabel = new QLabel(QStringLiteral("&Country:"), this);
-    countryLabel->setBuddy(cmbCountryName);
-    form->addRow(countryLabel, cmbCountryName);
-    auto *nameLabel = new QLabel(QStringLiteral("Name:"), this);
-    nameLabel->setBuddy(txtCountryName);
-    form->addRow(nameLabel, txtCountryName);
-    form->addRow(QString(), picFlag);
-
-    FillCodeLists();
-    connect(cmbCountryName, &QComboBox::currentIndexChanged, this, &frmMain::SelectCountry);
-    cmbCountryName->setCurrentIndex(0);
-    SelectCountry();
+    m_panelSizes.closedTwips = pixelsToTwips(height());
+    connectButtons();
+    Load();
     cmbCountryName->setFocus();
 }
 
-void frmMain::FillCodeLists()
+void frmMain::connectButtons()
 {
-    for (std::string_view name : kCountryNames)
-        cmbCountryName->addItem(qs(name));
+    for (const OverrideField &f : kOverrideFields) {
+        QWidget *field = findChild<QWidget *>(QLatin1StringView(f.field));
+        connect(findChild<QPushButton *>(QLatin1StringView(f.editButton)), &QPushButton::clicked, this,
+                [this, key = f.key, field] { editField(key, field); });
+        connect(findChild<QPushButton *>(QLatin1StringView(f.resetButton)), &QPushButton::clicked, this,
+                [this, key = f.key] { resetField(key); });
+    }
+    connect(cmdDefCount, &QPushButton::clicked, this, &frmMain::resetCountry);
+    connect(cmdResetDB, &QPushButton::clicked, this, &frmMain::resetFile);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::hideToTray);
+    connect(chkOption, &QCheckBox::toggled, this, [this] { guarded([&] { chkOptionClicked(); }); });
 }
 
-void frmMain::SelectCountry()
+// Made once the lists are filled, so filling them selects nothing.
+void frmMain::connectLists()
 {
-    const int i = cmbCountryName->currentIndex();
-    if (i < 0 || i >= kCountryCount)
-        return;
-    txtCountryName->setText(cmbCountryName->currentText());
-    picFlag->setPixmap(flagOrEmpty(qs(kCodes[std::size_t(i)].fips)));
+    connect(cmbCountryName, &QComboBox::currentIndexChanged, this, &frmMain::SelectCountry);
+    connect(cmbCity, &QComboBox::currentIndexChanged, this, [this] { guarded([&] { cmbCityChanged(); }); });
+    connect(lstSameCode, &QListWidget::itemClicked, this, &frmMain::lstSameCodeClicked);
+    connectCodeBoxes();
+}
+
+QCheckBox *frmMain::fieldCheck(const char *objectName)
+{
+    const auto it = std::ranges::find_if(kFieldChecks,
+                                         [&](const FieldCheck &f) { return qstrcmp(f.objectName, objectName) == 0; });
+    Q_ASSERT(it != kFieldChecks.end());
+    const std::size_t i = std::size_t(it - kFieldChecks.begin());
+    if (!m_fieldChecks[i])
+        m_fieldChecks[i] = named(new QCheckBox(QString::fromLatin1(it->caption), this), objectName);
+    return m_fieldChecks[i];
+}
+
+QPushButton *frmMain::overrideButton(const char *objectName, bool edit)
+{
+    auto *b = edit ? button(this, objectName, "edit", "edit database")
+                   : button(this, objectName, "d", "default database value for this field");
+    b->setFocusPolicy(Qt::TabFocus);
+    const int width = b->fontMetrics().horizontalAdvance(b->text()) + 14;
+    b->setFixedWidth(width);
+    return b;
+}
+
+void frmMain::buildWindow()
+{
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("body"));
+    auto *layout = new QVBoxLayout(m_body);
+    layout->setContentsMargins(8, 6, 8, 4);
+    layout->setSpacing(4);
+    layout->addWidget(buildCountryRow());
+    auto *groups = new QHBoxLayout;
+    groups->setSpacing(8);
+    groups->addWidget(buildCodesGroup(), 1);
+    groups->addWidget(buildOtherGroup(), 1);
+    layout->addLayout(groups);
+    layout->addWidget(buildButtonRow());
+    txtLog = displayField(m_body, "txtLog");
+    txtLog->setAccessibleName(QStringLiteral("Log"));
+    txtLog->setFrame(false);
+    layout->addWidget(txtLog);
+
+    Frame1 = buildOptionsPanel();
+
+    // Every field names itself by its check box caption, for screen readers.
+    const auto speak = [this](const char *check, QWidget *field) {
+        const auto it = std::ranges::find_if(kFieldChecks,
+                                             [&](const FieldCheck &f) { return qstrcmp(f.objectName, check) == 0; });
+        field->setAccessibleName(spokenCaption(it->caption));
+    };
+    speak("chkCountryName", cmbCountryName);
+    speak("chkLongName", txtLongName);
+    speak("chkType", txtType);
+    speak("chkDep", txtDep);
+    speak("chkLocation", txtLocation);
+    speak("chkTLD", cmbTLD);
+    speak("chkISO2", cmbCountryCode);
+    speak("chkISO3", cmbISO3);
+    speak("chkISONumber", txtISONumber);
+    speak("chkIOC", cmbIOC);
+    speak("chkCurrency", cmbCurrencyCode);
+    speak("chkLanguage", cmbLanguage);
+    speak("chkFIPS", cmbFIPS);
+    speak("chkGMT", txtGMT);
+    speak("chkUrl", txtUrl);
+    speak("chkInfoP", txtPInfo);
+    speak("chkCountryCode", cmbCode);
+    speak("chkSameCode", lstSameCode);
+    speak("chkCity", cmbCity);
+    speak("chkIDDCopy", txtIDD);
+    speak("chkNDD", txtNDD);
+    speak("chkDSCode", cmbDSCode);
+    txtCountryName->setAccessibleName(QStringLiteral("Country Name"));
+
+    const QSize body = m_body->sizeHint();
+    resize(body.width(), body.height());
+    placePanels();
+}
+
+QWidget *frmMain::buildCountryRow()
+{
+    auto *row = new QWidget(m_body);
+    auto *h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
+    cmbCountryName = named(new QComboBox(row), "cmbCountryName");
+    cmbCountryName->setEditable(false);
+    cmbCountryName->setMaxVisibleItems(25);
+    cmbCountryName->setMinimumContentsLength(24);
+    cmbCountryName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbCountryName->installEventFilter(this);
+    txtCountryName = displayField(row, "txtCountryName");
+    txtCountryName->setText(QStringLiteral("unknown"));
+    txtCountryName->setCursor(Qt::PointingHandCursor);
+    txtCountryName->installEventFilter(this);
+
+    picFlag = named(new QLabel(row), "picFlag");
+    picFlag->setFixedSize(52, 30);
+    picFlag->setToolTip(QStringLiteral("click to enlarge (Alt + Z) : right click to copy"));
+    picFlag->setAccessibleName(QStringLiteral("Flag"));
+    picFlag->setCursor(Qt::PointingHandCursor);
+    imgEmpty = named(new QLabel(row), "imgEmpty");
+    imgEmpty->setPixmap(emptyFlagPicture());
+    imgEmpty->hide();
+    cmdZoom = button(row, "cmdZoom", "");
+    cmdZoom->setIcon(QIcon::fromTheme(QStringLiteral("zoom-in")));
+    cmdZoom->setAccessibleName(QStringLiteral("Enlarge flag"));
+    cmdCopy = button(row, "cmdCopy", "", "copy image to clipboard");
+    cmdCopy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    cmdCopy->setAccessibleName(QStringLiteral("Copy flag"));
+    for (QPushButton *b : {cmdZoom, cmdCopy})
+        b->setFixedSize(22, 22);
+    cmdFlag = button(row, "cmdFlag", "&z", "enlarge flag (Alt + Z)");
+    cmdFlagCopy = button(row, "cmdFlagCopy", "c", "copy flag image to clipboard");
+    for (QPushButton *b : {cmdFlag, cmdFlagCopy})
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("zz")) + 14);
+
+    h->addWidget(fieldCheck("chkCountryName"));
+    h->addWidget(cmbCountryName, 2);
+    h->addWidget(txtCountryName, 2);
+    h->addSpacing(8);
+    h->addWidget(picFlag);
+    auto *flagButtons = new QGridLayout;
+    flagButtons->setSpacing(2);
+    flagButtons->addWidget(cmdZoom, 0, 0);
+    flagButtons->addWidget(cmdCopy, 1, 0);
+    flagButtons->addWidget(cmdFlag, 0, 1);
+    flagButtons->addWidget(cmdFlagCopy, 1, 1);
+    h->addLayout(flagButtons);
+    return row;
+}
+
+QGroupBox *frmMain::buildCodesGroup()
+{
+    auto *group = named(new QGroupBox(QStringLiteral(" Codes "), m_body), "fraCodes");
+    auto *g = new QGridLayout(group);
+    g->setVerticalSpacing(3);
+    g->setContentsMargins(6, 4, 6, 4);
+
+    cmbTLD = codeBox(group, "cmbTLD");
+    cmbCountryCode = codeBox(group, "cmbCountryCode");
+    cmbISO3 = codeBox(group, "cmbISO3");
+    cmbIOC = codeBox(group, "cmbIOC");
+    cmbCurrencyCode = codeBox(group, "cmbCurrencyCode");
+    cmbLanguage = codeBox(group, "cmbLanguage");
+    cmbFIPS = codeBox(group, "cmbFIPS");
+    cmbDSCode = codeBox(group, "cmbDSCode");
+    cmbCode = codeBox(group, "cmbCode");
+    lblTLDURL = linkCaption(group, "lblTLDURL", "more info...", "more information on IANA website (Alt + R)");
+    cmdMoreInfo = button(group, "cmdMoreInfo", "S&R1");
+    cmdMoreInfo->setFixedWidth(cmdMoreInfo->fontMetrics().horizontalAdvance(QStringLiteral("SR1")) + 14);
+    lblIOCUrl = linkCaption(group, "lblIOCUrl", "more info...", "click for more information on IOC website");
+    lblMoreCur = linkCaption(group, "lblMoreCur", "more info...", "more about country currency unit");
+    lblCurPic = linkCaption(group, "lblCurPic", "picture", "see picture of country money");
+
+    lstSameCode = named(new QListWidget(group), "lstSameCode");
+    lstSameCode->setFixedHeight(lstSameCode->fontMetrics().lineSpacing() * 3 + 8);
+    lstSameCode->setAutoFillBackground(true);
+    txtIDD = noteField(group, "txtIDD");
+    txtNDD = noteField(group, "txtNDD");
+
+    int row = 0;
+    const auto add = [&](const char *check, QWidget *field, QWidget *extra = nullptr, QWidget *extra2 = nullptr) {
+        g->addWidget(fieldCheck(check), row, 0, Qt::AlignTop);
+        g->addWidget(field, row, 1);
+        if (extra)
+            g->addWidget(extra, row, 2);
+        if (extra2)
+            g->addWidget(extra2, row, 3);
+        ++row;
+    };
+    add("chkTLD", cmbTLD, lblTLDURL, cmdMoreInfo);
+    add("chkISO2", cmbCountryCode);
+    add("chkISO3", cmbISO3);
+    add("chkIOC", cmbIOC, lblIOCUrl);
+    add("chkCurrency", cmbCurrencyCode, lblMoreCur, lblCurPic);
+    add("chkLanguage", cmbLanguage);
+    add("chkFIPS", cmbFIPS);
+    add("chkDSCode", cmbDSCode);
+    add("chkCountryCode", cmbCode);
+    g->addWidget(fieldCheck("chkSameCode"), row++, 0, 1, 4);
+    g->addWidget(lstSameCode, row++, 0, 1, 4);
+    const auto note = [&](const char *check, QPlainTextEdit *field, const char *edit, const char *reset) {
+        g->addWidget(fieldCheck(check), row, 0, Qt::AlignTop);
+        g->addWidget(field, row, 1, 1, 2);
+        auto *buttons = new QVBoxLayout;
+        buttons->setSpacing(2);
+        buttons->addWidget(overrideButton(edit, true));
+        buttons->addWidget(overrideButton(reset, false));
+        buttons->addStretch();
+        g->addLayout(buttons, row, 3);
+        ++row;
+    };
+    note("chkIDDCopy", txtIDD, "cmdIDDEdit", "cmdIDDDef");
+    note("chkNDD", txtNDD, "cmdNDDEdit", "cmdNDDDef");
+    g->setColumnStretch(1, 1);
+    return group;
+}
+
+QGroupBox *frmMain::buildOtherGroup()
+{
+    auto *group = named(new QGroupBox(QStringLiteral(" Other Information "), m_body), "fraOther");
+    auto *g = new QGridLayout(group);
+    g->setVerticalSpacing(3);
+    g->setContentsMargins(6, 4, 6, 4);
+
+    txtLongName = displayField(group, "txtLongName");
+    txtType = displayField(group, "txtType");
+    txtDep = displayField(group, "txtDep");
+    txtLocation = displayField(group, "txtLocation");
+    txtISONumber = displayField(group, "txtISONumber");
+    txtGMT = displayField(group, "txtGMT");
+    txtUrl = displayField(group, "txtUrl");
+    txtUrl->setToolTip(QStringLiteral("alt + v to open"));
+    txtUrl->setCursor(Qt::PointingHandCursor);
+    txtPInfo = displayField(group, "txtPInfo");
+    txtPInfo->setToolTip(QStringLiteral("Click to view organized information about country"));
+    txtPInfo->setCursor(Qt::PointingHandCursor);
+    cmdCiaURL = button(group, "cmdCiaURL", "S&V1");
+    cmdCiaURL->setFixedWidth(cmdCiaURL->fontMetrics().horizontalAdvance(QStringLiteral("SV1")) + 14);
+    chkDST = named(new QCheckBox(QStringLiteral("Consider DST"), group), "chkDST");
+    chkDST->setToolTip(QStringLiteral("if checked day light saving time is being considered"));
+    chkDST->setChecked(true);
+    txtcTime = displayField(group, "txtcTime");
+    txtcTime->setAccessibleName(QStringLiteral("Country time"));
+    txtGMTc = displayField(group, "txtGMTc");
+    txtGMTc->setAccessibleName(QStringLiteral("UTC time"));
+    txtClock = displayField(group, "txtClock");
+    txtClock->setAccessibleName(QStringLiteral("System time"));
+    cmbCity = named(new QComboBox(group), "cmbCity");
+    cmbCity->setEditable(false);
+    cmbCity->setMaxVisibleItems(25);
+    cmbCity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbCity->setMinimumContentsLength(20);
+    cmdLatMore = button(group, "cmdLatMore", "latitudes", "latitude and longitude of all USA cities");
+    cmdAirport = button(group, "cmdAirport", "Country Air&port Codes",
+                        "online webpage showing airport codes of this country");
+    cmdTimeServer = button(group, "cmdTimeServer", "World Clock Server",
+                           "displays current time of country in World Clock Server");
+
+    int row = 0;
+    const auto add = [&](const char *check, QWidget *field, const char *edit, const char *reset,
+                         QWidget *extra = nullptr) {
+        g->addWidget(fieldCheck(check), row, 0);
+        g->addWidget(field, row, 1);
+        if (extra)
+            g->addWidget(extra, row, 2);
+        if (edit)
+            g->addWidget(overrideButton(edit, true), row, 3);
+        if (reset)
+            g->addWidget(overrideButton(reset, false), row, 4);
+        ++row;
+    };
+    add("chkLongName", txtLongName, "cmdLongEdit", "cmdLongDef");
+    add("chkType", txtType, "cmdTypeEdit", "cmdTypeDef");
+    add("chkDep", txtDep, "cmdDep", "cmdDepDef");
+    add("chkLocation", txtLocation, "cmdLocationEdit", "cmdLocationDef");
+    add("chkISONumber", txtISONumber, "cmdISONumEdit", "cmdISoNumDef");
+    add("chkGMT", txtGMT, "cmdGMTEdit", "cmdGMTdef", chkDST);
+
+    auto *clocks = new QHBoxLayout;
+    const auto clock = [&](const QString &caption, QLineEdit *field) {
+        auto *label = new QLabel(caption, group);
+        label->setBuddy(field);
+        clocks->addWidget(label);
+        clocks->addWidget(field);
+    };
+    clock(QStringLiteral("Country time:"), txtcTime);
+    clock(QStringLiteral("UTC:"), txtGMTc);
+    clock(QStringLiteral("System:"), txtClock);
+    g->addLayout(clocks, row++, 1, 1, 4);
+
+    add("chkUrl", txtUrl, "cmdInfoAEdit", "cmdInfoADef", cmdCiaURL);
+    add("chkInfoP", txtPInfo, "cmdInfoBEdit", "cmdInfoBDef");
+    add("chkCity", cmbCity, nullptr, nullptr);
+    g->addWidget(cmdLatMore, row - 1, 2, 1, 3);
+    g->addWidget(fieldCheck("chkCityAll"), row++, 0, 1, 2);
+    auto *web = new QHBoxLayout;
+    web->addWidget(cmdAirport);
+    web->addWidget(cmdTimeServer);
+    web->addStretch();
+    g->addLayout(web, row++, 0, 1, 5);
+    g->setRowStretch(row, 1);
+    g->setColumnStretch(1, 1);
+    fieldCheck("chkCityAll")->setToolTip(QStringLiteral("copy all cities"));
+    return group;
+}
+
+QWidget *frmMain::buildButtonRow()
+{
+    auto *row = new QWidget(m_body);
+    auto *h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(4);
+    cmdCopySel = button(row, "cmdCopySel", "c&opy", "copy only selected items to clipboard");
+    cmdCopyAll = button(row, "cmdCopyAll", "&copy all", "copy all items to clipboard");
+    cmdSelAll = button(row, "cmdSelAll", "+", "select all");
+    cmdDSelAll = button(row, "cmdDSelAll", "-", "deselect all");
+    cmdPrintVer = button(row, "cmdPrintVer", ".&html", "click for a printable version in html format");
+    cmdMapShow = button(row, "cmdMapShow", "world &map", "click to view the map of whole world");
+    cmdIP2Location = button(row, "cmdIP2Location", "&ip2country", "Determine location of entered IP address");
+    cmdISOLang = button(row, "cmdISOLang", "ISO 639 Codes", "ISO 639 Language Codes");
+    cmdAbout = button(row, "cmdAbout", "&about");
+    cmdHelp = button(row, "cmdHelp", "&help", "view the readme");
+    cmdResetDB = button(row, "cmdResetDB", "reset d&b", "resets database");
+    cmdDefCount = button(row, "cmdDefCount", "default", "set default values for this country");
+    cmdExit = button(row, "cmdExit", "hi&de", "Minimize to Systray");
+    chkOption = named(new QCheckBox(QStringLiteral("&options"), row), "chkOption");
+    chkOption->setToolTip(QStringLiteral("program options"));
+    chkOption->setCursor(Qt::PointingHandCursor);
+    for (QPushButton *b : {cmdSelAll, cmdDSelAll})
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 20);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{cmdCopySel, cmdCopyAll, cmdSelAll, cmdDSelAll, cmdPrintVer})
+        h->addWidget(w);
+    h->addSpacing(10);
+    for (QWidget *w : std::initializer_list<QWidget *>{cmdMapShow, cmdIP2Location, cmdISOLang, cmdAbout, cmdHelp})
+        h->addWidget(w);
+    h->addSpacing(10);
+    h->addWidget(cmdResetDB);
+    h->addWidget(cmdDefCount);
+    h->addStretch();
+    h->addWidget(chkOption);
+    h->addWidget(cmdExit);
+    return row;
+}
+
+QGroupBox *frmMain::buildOptionsPanel()
+{
+    auto *panel = named(new QGroupBox(QStringLiteral("Options"), this), "Frame1");
+    auto *h = new QHBoxLayout(panel);
+    chkTray = named(new QCheckBox(QStringLiteral("&Show tray icon"), panel), "chkTray");
+    chkRunAtStart = named(
+        new QCheckBox(QStringLiteral("R&un when windows starts (will next start in any state you exit)"), panel),
+        "chkRunAtStart");
+    chkSelHtml = named(new QCheckBox(QStringLiteral("&Only selected items in HTML"), panel), "chkSelHtml");
+    chkSelHtml->setToolTip(QStringLiteral("if marked only selected items will appear in created html file"));
+    h->addWidget(chkTray);
+    h->addWidget(chkRunAtStart);
+    h->addWidget(chkSelHtml);
+    h->addStretch();
+    return panel;
+}
+
+// The body keeps its own height; the options panel sits below it and comes
+// into view only when the window is made taller.
+void frmMain::placePanels()
+{
+    const int bodyHeight = m_body->sizeHint().height();
+    m_body->setGeometry(0, 0, width(), bodyHeight);
+    const int panelHeight = Frame1->sizeHint().height();
+    Frame1->setGeometry(8, bodyHeight + 4, width() - 16, panelHeight);
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placePanels();
 }
 
 } // namespace orbilex

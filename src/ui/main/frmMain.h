@@ -1,30 +1,221 @@
 #pragma once
 
+#include "platform/environment.h"
+#include "store/inistore.h"
+#include "ui/main/codesearch.h"
+#include "ui/main/windowmath.h"
+
+#include <QTimer>
 #include <QWidget>
 
+#include <array>
+#include <functional>
+
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace orbilex {
 
-// The main window: one country at a time, chosen in the country list.
+// The main window: one country at a time. Every way of choosing a country ends
+// as a change of the country list's selection, which runs SelectCountry; the
+// mirrored lists stop calling each other because setting a list to the entry
+// it already holds raises no event.
+//
+// Its code is spread over files by concern: construction and layout here,
+// selection and display, lookup by code, user overrides, window life.
 class frmMain : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget *parent = nullptr);
+    explicit frmMain(Environment &env, QWidget *parent = nullptr);
 
-    // Runs whenever the country list's selection really changes; every way of
-    // choosing a country ends here.
+    // Shows the window in the state the load chose (normal, minimised or not at all).
+    void showAsLoaded();
+
+    // The one road.
     void SelectCountry();
+    void ShowCountryRecord();
+    void ListSameCode();
+    void SetIDDNote();
+    void SetNDDNote();
+
+    // Sets the country list to the entry named so, letter case ignored.
+    // Throws AppError when no entry has that name.
+    void selectCountryByName(const QString &name);
+
+    // Writes a text into a code box as if it had been typed, running the box's
+    // reaction when the text changed; the IP window hands its code over so.
+    void setCodeBoxText(QComboBox *box, const QString &text);
+
+    // Hides the window (the hide button and Escape).
+    void hideToTray();
+
+    Environment &environment() const { return m_env; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FillCodeLists();
+    // Construction and layout.
+    void buildWindow();
+    QWidget *buildCountryRow();
+    QGroupBox *buildCodesGroup();
+    QGroupBox *buildOtherGroup();
+    QWidget *buildButtonRow();
+    QGroupBox *buildOptionsPanel();
+    void placePanels();
+    void connectButtons();
+    void connectLists();
+    QCheckBox *fieldCheck(const char *objectName);
+    QPushButton *overrideButton(const char *objectName, bool edit);
 
-    QComboBox *cmbCountryName;
-    QLineEdit *txtCountryName;
-    QLabel *picFlag;
+    // Load and unload.
+    void Load();
+    void Unload();
+    void loadFieldChecks();
+    void applyStartState();
+    void FillCodeLists();
+    void FillLanguageList();
+    void FillISO3List();
+    void FillDSCodeList();
+    void chkOptionClicked();
+    void timOptionTick();
+    void timOptionBackTick();
+    int heightTwips() const;
+    void setHeightTwips(int twips);
+    bool trayEnabled() const;
+
+    // Selection and display.
+    void countryListKey(QKeyEvent *event);
+    void timAutoComboTick();
+    void txtCountryNameClicked();
+    void lstSameCodeClicked();
+    void showReferenceLinks();
+    void fillCityList(int country);
+    void cmbCityChanged();
+    void EnableCityList();
+    void DisableCityList();
+    void FillUKCities();
+    void FillUSCities();
+    void SetCityGMT();
+    void ShowSameCodeList();
+    void ShowNoSameCode();
+    void setDialingCodeText(const QString &code);
+    void applyOverrides(int country);
+
+    // Lookup by code.
+    void connectCodeBoxes();
+    void codeBoxEdited(QComboBox *box, int length);
+    void signBoxEdited();
+    void cmbCodeEdited();
+    void codeBoxChosen(QComboBox *box);
+
+    // User overrides.
+    void editField(const char *key, QWidget *field);
+    void resetField(const char *key);
+    void resetCountry();
+    void resetFile();
+    void Redisplay();
+    QString userDbPath() const;
+    QString currentSection() const;
+
+    static QString fieldText(const QWidget *field);
+    static void setFieldText(QWidget *field, const QString &text);
+
+    Environment &m_env;
+    IniStore m_ini;
+    TypeAhead m_typeAhead;
+    OptionPanelSizes m_panelSizes;
+    int m_panelHeightTwips = 0;
+    std::unique_ptr<TrayIcon> m_tray;
+    bool m_startHidden = false;
+    bool m_startMinimised = false;
+    bool m_unloaded = false;
+
+    QWidget *m_body = nullptr;
+
+    QComboBox *cmbCountryName = nullptr;
+    QLineEdit *txtCountryName = nullptr;
+    QLabel *picFlag = nullptr;
+    QLabel *imgEmpty = nullptr;
+    QPushButton *cmdZoom = nullptr;
+    QPushButton *cmdCopy = nullptr;
+    QPushButton *cmdFlag = nullptr;
+    QPushButton *cmdFlagCopy = nullptr;
+
+    QComboBox *cmbCountryCode = nullptr;
+    QComboBox *cmbTLD = nullptr;
+    QComboBox *cmbFIPS = nullptr;
+    QComboBox *cmbIOC = nullptr;
+    QComboBox *cmbISO3 = nullptr;
+    QComboBox *cmbCurrencyCode = nullptr;
+    QComboBox *cmbLanguage = nullptr;
+    QComboBox *cmbDSCode = nullptr;
+    QComboBox *cmbCode = nullptr;
+    QListWidget *lstSameCode = nullptr;
+    QPlainTextEdit *txtIDD = nullptr;
+    QPlainTextEdit *txtNDD = nullptr;
+    QLabel *lblTLDURL = nullptr;
+    QPushButton *cmdMoreInfo = nullptr;
+    QLabel *lblIOCUrl = nullptr;
+    QLabel *lblMoreCur = nullptr;
+    QLabel *lblCurPic = nullptr;
+
+    QLineEdit *txtLongName = nullptr;
+    QLineEdit *txtType = nullptr;
+    QLineEdit *txtDep = nullptr;
+    QLineEdit *txtLocation = nullptr;
+    QLineEdit *txtISONumber = nullptr;
+    QLineEdit *txtGMT = nullptr;
+    QCheckBox *chkDST = nullptr;
+    QLineEdit *txtcTime = nullptr;
+    QLineEdit *txtGMTc = nullptr;
+    QLineEdit *txtClock = nullptr;
+    QLineEdit *txtUrl = nullptr;
+    QPushButton *cmdCiaURL = nullptr;
+    QLineEdit *txtPInfo = nullptr;
+    QComboBox *cmbCity = nullptr;
+    QPushButton *cmdLatMore = nullptr;
+    QPushButton *cmdAirport = nullptr;
+    QPushButton *cmdTimeServer = nullptr;
+    QLineEdit *txtLog = nullptr;
+
+    std::array<QCheckBox *, 23> m_fieldChecks{};
+
+    QPushButton *cmdCopySel = nullptr;
+    QPushButton *cmdCopyAll = nullptr;
+    QPushButton *cmdSelAll = nullptr;
+    QPushButton *cmdDSelAll = nullptr;
+    QPushButton *cmdPrintVer = nullptr;
+    QPushButton *cmdMapShow = nullptr;
+    QPushButton *cmdIP2Location = nullptr;
+    QPushButton *cmdISOLang = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdHelp = nullptr;
+    QPushButton *cmdResetDB = nullptr;
+    QPushButton *cmdDefCount = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QCheckBox *chkOption = nullptr;
+
+    QGroupBox *Frame1 = nullptr;
+    QCheckBox *chkTray = nullptr;
+    QCheckBox *chkRunAtStart = nullptr;
+    QCheckBox *chkSelHtml = nullptr;
+
+    // Children of the window, so a test can find them by name.
+    QTimer *timAutoCombo = nullptr;
+    QTimer *timOption = nullptr;
+    QTimer *timOptionBack = nullptr;
 };
 
 } // namespace orbilex

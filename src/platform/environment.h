@@ -1,0 +1,64 @@
+#pragma once
+// Everything through which the program touches the world: built once at start
+// and handed to every window, so tests can put their own pieces in.
+
+#include "platform/ipdatabase.h"
+#include "platform/trayicon.h"
+#include "store/settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QString>
+
+class QWidget;
+
+#include <functional>
+#include <memory>
+
+namespace orbilex {
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime utcNow() const = 0;
+    virtual QDateTime localNow() const = 0;
+};
+
+class ShellOpen
+{
+public:
+    virtual ~ShellOpen() = default;
+    // Hands an address or a file to the desktop; the result is never examined.
+    virtual void open(const QString &address) = 0;
+};
+
+class Dialogs
+{
+public:
+    enum class Icon { Information, Question, Warning, Critical };
+    virtual ~Dialogs() = default;
+    virtual void message(Icon icon, const QString &text, const QString &title) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool question(Icon icon, const QString &text, const QString &title, bool noIsDefault) = 0;
+    // The typed answer; empty on Cancel.
+    virtual QString input(const QString &prompt, const QString &title, const QString &initial) = 0;
+};
+
+struct Environment {
+    QDir programFolder;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<ShellOpen> shell;
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<IpDatabase> ipDatabase;
+    // Makes the notification-area icon of a window; double-clicking it
+    // restores that window.
+    std::function<std::unique_ptr<TrayIcon>(QWidget *window)> makeTrayIcon;
+
+    QString programFile(const QString &name) const { return programFolder.filePath(name); }
+};
+
+inline constexpr const char *kProgramTitle = "Orbilex";
+
+} // namespace orbilex

@@ -1,0 +1,110 @@
+#include "platform/production.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QUrl>
+
+namespace orbilex {
+
+namespace {
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime utcNow() const override { return QDateTime::currentDateTimeUtc(); }
+    QDateTime localNow() const override { return QDateTime::currentDateTime(); }
+};
+
+class DesktopShell final : public ShellOpen
+{
+public:
+    void open(const QString &address) override
+    {
+        // Addresses are written without a scheme; a local file is a path.
+        const QUrl url = QFileInfo::exists(address) ? QUrl::fromLocalFile(address)
+                                                    : QUrl::fromUserInput(address);
+        QDesktopServices::openUrl(url);
+    }
+};
+
+class MessageBoxes final : public Dialogs
+{
+public:
+    void message(Icon icon, const QString &text, const QString &title) override
+    {
+        QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+
+    bool question(Icon icon, const QString &text, const QString &title, bool noIsDefault) override
+    {
+        QMessageBox box(boxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setDefaultButton(noIsDefault ? QMessageBox::No : QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString input(const QString &prompt, const QString &title, const QString &initial) override
+    {
+        bool ok = false;
+        const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                                     QLineEdit::Normal, initial, &ok);
+        return ok ? answer : QString();
+    }
+
+private:
+    static QMessageBox::Icon boxIcon(Icon icon)
+    {
+        switch (icon) {
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Warning:
+            return QMessageBox::Warning;
+        case Icon::Critical:
+            return QMessageBox::Critical;
+        }
+        return QMessageBox::NoIcon;
+    }
+};
+
+bool canWriteIn(const QString &folder)
+{
+    // Asking the file system is the only sure test: permissions, read-only
+    // mounts and ACLs all show in whether a file can be made.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orbilex-write-test.XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
+
+QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder)
+{
+    if (canWriteIn(executableFolder))
+        return QDir(executableFolder);
+    QDir().mkpath(userDataFolder);
+    return QDir(userDataFolder);
+}
+
+Environment makeProductionEnvironment()
+{
+    Environment env;
+    env.programFolder = chooseProgramFolder(QCoreApplication::applicationDirPath(),
+                                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    env.settings = std::make_unique<SettingsStore>(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kProgramTitle),
+        QString::fromLatin1(kProgramTitle)));
+    env.clock = std::make_unique<SystemClock>();
+    env.shell = std::make_unique<DesktopShell>();
+    env.dialogs = std::make_unique<MessageBoxes>();
+    return env;
+}
+
+} // namespace orbilex

@@ -1,0 +1,15 @@
+#pragma once
+// The real pieces of the environment: system clock, desktop shell, message
+// boxes, the user's settings and the program folder.
+
+#include "platform/environment.h"
+
+namespace orbilex {
+
+// The executable's folder when it can be written, so userdb.ini sits beside
+// the program; otherwise (a read-only install) the per-user data folder.
+QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder);
+
+Environment makeProductionEnvironment();
+
+} // namespace orbilex

@@ -1,0 +1,289 @@
+// Window life: load, the stored choices, the options panel, hiding, closing
+// and unload.
+
+#include "data/codelists.h"
+#include "data/countries.h"
+#include "data/dialing.h"
+#include "data/text.h"
+#include "platform/apperror.h"
+#include "ui/main/fields.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTime>
+
+namespace orbilex {
+
+namespace {
+
+QString settingText(const QCheckBox *box)
+{
+    return flagText(box->isChecked());
+}
+
+// A check box takes a stored integer: 0 clears it, any other number ticks it.
+// Text that is no number leaves it as it is.
+void setFromStored(QCheckBox *box, const QString &stored)
+{
+    const std::optional<int> n = storedNumber(stored);
+    if (!n)
+        throw AppError(13, QStringLiteral("Type mismatch"));
+    box->setChecked(*n != 0);
+}
+
+} // namespace
+
+void frmMain::Load()
+{
+    SettingsStore &settings = *m_env.settings;
+    txtClock->setText(m_env.clock->localNow().time().toString(QStringLiteral("HH:mm:ss")));
+
+    guarded([&] {
+        if (settings.read(keys::FirstUp).isEmpty()) {
+            settings.write(keys::FirstUp, QStringLiteral("0"));
+            QDir::setCurrent(m_env.programFolder.absolutePath());
+            // userdb.ini needs nothing registered: the store is part of the program.
+        } else {
+            const std::optional<int> left = storedNumber(settings.read(keys::Left));
+            const std::optional<int> top = storedNumber(settings.read(keys::Top));
+            if (left)
+                move(twipsToPixels(*left), y());
+            if (top)
+                move(x(), twipsToPixels(*top));
+        }
+    });
+    guarded([&] { loadFieldChecks(); });
+    guarded([&] { setFromStored(chkOption, settings.read(keys::chkOption)); });
+    guarded([&] { setFromStored(chkSelHtml, settings.read(keys::chkSelHtml)); });
+    guarded([&] { setFromStored(chkDST, settings.read(keys::chkDST)); });
+    guarded([&] {
+        const bool hidden = settings.read(keys::wVis) == QLatin1StringView("False");
+        if (settings.read(keys::wState) == QLatin1StringView("1") || hidden) {
+            m_startHidden = hidden;
+            m_startMinimised = !hidden;
+        }
+    });
+    guarded([&] { FillCodeLists(); });
+    guarded([&] { FillLanguageList(); });
+    guarded([&] { FillISO3List(); });
+    guarded([&] { FillDSCodeList(); });
+    // Filled lists start with nothing selected; from here on a selection runs
+    // its reaction.
+    for (QComboBox *list : {cmbCountryName, cmbCountryCode, cmbTLD, cmbFIPS, cmbCode, cmbIOC, cmbCurrencyCode,
+                            cmbLanguage, cmbISO3, cmbDSCode})
+        list->setCurrentIndex(-1);
+    connectLists();
+    // (Companion windows open at exit reopen here once they exist.)
+    guarded([&] {
+        const QString stored = settings.read(keys::CountryName);
+        if (stored.isEmpty()) {
+            cmbCountryName->setCurrentIndex(0);
+            return;
+        }
+        const std::optional<int> i = storedNumber(stored);
+        if (!i || *i < 0 || *i >= cmbCountryName->count())
+            throw AppError(380, QStringLiteral("Invalid property value"));
+        cmbCountryName->setCurrentIndex(*i);
+    });
+    guarded([&] {
+        if (trayEnabled() && m_tray)
+            m_tray->create();
+    });
+    guarded([&] {
+        if (!trayEnabled() && settings.read(keys::OTray) == QLatin1StringView("0"))
+            cmdExit->setEnabled(false);
+    });
+}
+
+void frmMain::loadFieldChecks()
+{
+    for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
+        guarded([&] {
+            // A missing key leaves the box as created.
+            const QString stored = m_env.settings->read(kFieldChecks[i].settingsKey);
+            if (!stored.isEmpty())
+                setFromStored(m_fieldChecks[i], stored);
+        });
+}
+
+void frmMain::FillCodeLists()
+{
+    for (const CountryCodes &c : kCodes)
+        cmbCountryCode->addItem(qs(c.alpha2));
+    for (std::string_view name : kCountryNames)
+        cmbCountryName->addItem(qs(name));
+    for (const CountryCodes &c : kCodes)
+        cmbTLD->addItem(qs(c.tld));
+    for (const CountryCodes &c : kCodes)
+        cmbFIPS->addItem(qs(c.fips));
+    for (std::string_view code : kDialingCodes)
+        cmbCode->addItem(qs(code));
+    for (const CountryCodes &c : kCodes)
+        cmbIOC->addItem(qs(c.ioc));
+    for (const CountryCodes &c : kCodes)
+        cmbCurrencyCode->addItem(qs(c.currency));
+}
+
+void frmMain::FillLanguageList()
+{
+    for (const CountryCodes &c : kCodes)
+        cmbLanguage->addItem(qs(c.language));
+}
+
+void frmMain::FillISO3List()
+{
+    for (const CountryCodes &c : kCodes)
+        cmbISO3->addItem(qs(c.alpha3));
+}
+
+void frmMain::FillDSCodeList()
+{
+    for (const CountryCodes &c : kCodes)
+        cmbDSCode->addItem(qs(c.sign));
+}
+
+void frmMain::showAsLoaded()
+{
+    if (m_startHidden)
+        return;
+    if (m_startMinimised)
+        showMinimized();
+    else
+        show();
+    if (!m_startMinimised) {
+        activateWindow();
+        cmbCountryName->setFocus();
+    }
+}
+
+bool frmMain::trayEnabled() const
+{
+    return m_env.settings->read(keys::EnableTray) == QLatin1StringView("1");
+}
+
+void frmMain::hideToTray()
+{
+    setWindowState(windowState() | Qt::WindowMinimized);
+    hide();
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && cmdExit->isEnabled()) {
+        hideToTray();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Minimising sends the window to the tray, but only when there is an icon
+    // there to bring it back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayEnabled() && m_tray && m_tray->exists())
+        hide();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    guarded([&] {
+        if (trayEnabled() && m_tray)
+            m_tray->destroy();
+    });
+    Unload();
+    event->accept();
+}
+
+void frmMain::Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    SettingsStore &settings = *m_env.settings;
+    if (!isMinimized()) {
+        settings.write(keys::Left, QString::number(pixelsToTwips(x())));
+        settings.write(keys::Top, QString::number(pixelsToTwips(y())));
+    }
+    settings.write(keys::CountryName, QString::number(cmbCountryName->currentIndex()));
+    for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
+        settings.write(kFieldChecks[i].settingsKey, settingText(m_fieldChecks[i]));
+    settings.write(keys::chkOption, settingText(chkOption));
+    settings.write(keys::chkSelHtml, settingText(chkSelHtml));
+    settings.write(keys::chkDST, settingText(chkDST));
+    settings.write(keys::wState, isMinimized() ? QStringLiteral("1")
+                                 : isMaximized() ? QStringLiteral("2")
+                                                 : QStringLiteral("0"));
+    settings.write(keys::wVis, truthText(isVisible()));
+    // No companion window is open yet.
+    for (const SettingKey &key : {keys::wip, keys::wiso, keys::wmap, keys::wlat})
+        settings.write(key, truthText(false));
+    settings.backend().sync();
+    QCoreApplication::quit();
+}
+
+// The panel animation counts the window's inner height, so the panel comes
+// into view the same whatever the height of the desktop's title bars.
+int frmMain::heightTwips() const
+{
+    return pixelsToTwips(height());
+}
+
+void frmMain::setHeightTwips(int twips)
+{
+    resize(width(), twipsToPixels(twips));
+}
+
+void frmMain::chkOptionClicked()
+{
+    if (chkOption->isChecked()) {
+        timOption->start();
+        timOptionBack->stop();
+        guarded([&] { setFromStored(chkTray, m_env.settings->read(keys::EnableTray)); });
+        guarded([&] { setFromStored(chkRunAtStart, m_env.settings->read(keys::WinStart)); });
+    } else {
+        timOption->stop();
+        timOptionBack->start();
+    }
+    m_panelHeightTwips = heightTwips();
+}
+
+// The panel's height is kept in twips, so steps of 100 twips (6.7 pixels) add
+// up exactly; a height changed from outside is taken over.
+void frmMain::timOptionTick()
+{
+    if (std::abs(twipsToPixels(m_panelHeightTwips) - height()) > 1)
+        m_panelHeightTwips = heightTwips();
+    const PanelTick tick = openingTick(m_panelHeightTwips, isMinimized(), m_panelSizes);
+    if (tick.heightTwips != m_panelHeightTwips) {
+        m_panelHeightTwips = tick.heightTwips;
+        setHeightTwips(tick.heightTwips);
+    }
+    if (tick.stop)
+        timOption->stop();
+}
+
+void frmMain::timOptionBackTick()
+{
+    if (std::abs(twipsToPixels(m_panelHeightTwips) - height()) > 1)
+        m_panelHeightTwips = heightTwips();
+    const PanelTick tick = closingTick(m_panelHeightTwips, m_panelSizes);
+    m_panelHeightTwips = tick.heightTwips;
+    setHeightTwips(tick.heightTwips);
+    if (tick.stop)
+        timOptionBack->stop();
+}
+
+} // namespace orbilex

@@ -1,0 +1,303 @@
+// Selection and display: the one road every choice of a country takes.
+
+#include "data/cities.h"
+#include "data/countries.h"
+#include "data/dialing.h"
+#include "data/prefixnotes.h"
+#include "data/records.h"
+#include "data/text.h"
+#include "platform/apperror.h"
+#include "ui/flags.h"
+#include "ui/main/fields.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/links.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orbilex {
+
+void frmMain::SelectCountry()
+{
+    const int i = cmbCountryName->currentIndex();
+    const auto moveTo = [i](QComboBox *box) {
+        box->setCurrentIndex(i);
+        // An unchanged selection keeps whatever was typed into the box; a new
+        // country shows its own code in every box.
+        if (i >= 0 && i < box->count() && box->currentText() != box->itemText(i))
+            box->setEditText(box->itemText(i));
+    };
+    guarded([&] { moveTo(cmbCountryCode); });
+    // (The world map's list follows here once the map exists.)
+    guarded([&] { txtCountryName->setText(cmbCountryName->currentText()); });
+    guarded([&] { moveTo(cmbTLD); });
+    guarded([&] { moveTo(cmbFIPS); });
+    guarded([&] { moveTo(cmbIOC); });
+    guarded([&] { moveTo(cmbISO3); });
+    guarded([&] { moveTo(cmbCurrencyCode); });
+    guarded([&] { moveTo(cmbLanguage); });
+    guarded([&] { moveTo(cmbDSCode); });
+    guarded([&] { showReferenceLinks(); });
+    guarded([&] { cmdLatMore->hide(); });
+    guarded([&] { SetIDDNote(); });
+    guarded([&] { SetNDDNote(); });
+    guarded([&] { ShowCountryRecord(); });
+    guarded([&] {
+        const QPixmap flag = flagPicture(cmbFIPS->currentText());
+        picFlag->setPixmap(flag.isNull() ? imgEmpty->pixmap() : flag);
+    });
+    guarded([&] {
+        setWindowTitle(QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ")
+                       + txtcTime->text());
+    });
+    guarded([&] { fieldCheck("chkCityAll")->setEnabled(cmbCity->count() >= 2); });
+}
+
+void frmMain::showReferenceLinks()
+{
+    txtUrl->setText(factbookLink(cmbFIPS->currentText()));
+    txtPInfo->setText(statisticsLink(cmbFIPS->currentText()));
+}
+
+void frmMain::SetIDDNote()
+{
+    txtIDD->setPlainText(qs(iddNote(cmbCountryName->currentText().toStdString())));
+}
+
+void frmMain::SetNDDNote()
+{
+    txtNDD->setPlainText(qs(nddNote(cmbCountryName->currentText().toStdString())));
+}
+
+void frmMain::ShowCountryRecord()
+{
+    const int i = cmbCountryName->currentIndex();
+    if (i >= 0 && i < kCountryCount) {
+        const CountryRecord &r = kRecords[std::size_t(i)];
+        txtLongName->setText(qs(r.longName));
+        txtType->setText(qs(r.type));
+        txtDep->setText(qs(r.dependency));
+        txtLocation->setText(qs(r.location));
+        txtISONumber->setText(qs(r.isoNumber));
+        setDialingCodeText(qs(r.dialingCode));
+        txtGMT->setText(qs(r.gmt));
+        fillCityList(i);
+    }
+    applyOverrides(i);
+}
+
+void frmMain::applyOverrides(int country)
+{
+    const QString path = userDbPath();
+    if (!QFileInfo::exists(path))
+        return;
+    m_ini.SetFile(path);
+    const QString section = QString::number(country);
+    for (const char *key : kOverrideReadOrder) {
+        const QString value = m_ini.ReadValue(section, QLatin1StringView(key), QString());
+        if (value.isEmpty())
+            continue;
+        const auto field = std::ranges::find_if(kOverrideFields,
+                                                [&](const OverrideField &f) { return qstrcmp(f.key, key) == 0; });
+        setFieldText(findChild<QWidget *>(QLatin1StringView(field->field)), value);
+    }
+}
+
+void frmMain::fillCityList(int country)
+{
+    switch (cityKind(country)) {
+    case CityKind::None:
+        DisableCityList();
+        break;
+    case CityKind::Own:
+        EnableCityList();
+        // The first line appended becomes the selection, which runs the city rule.
+        for (const OwnCityLine &line : ownCityLines(country))
+            cmbCity->addItem(qs(line.text));
+        break;
+    case CityKind::UnitedKingdom:
+        EnableCityList();
+        FillUKCities();
+        break;
+    case CityKind::UnitedStates: {
+        // Read before filling: filling selects line 0, whose city rule stores it.
+        const std::optional<int> stored = storedNumber(m_env.settings->read(keys::USCi));
+        EnableCityList();
+        FillUSCities();
+        if (stored && *stored >= 0 && *stored < cmbCity->count())
+            cmbCity->setCurrentIndex(*stored);
+        cmdLatMore->show();
+        break;
+    }
+    }
+}
+
+void frmMain::EnableCityList()
+{
+    cmbCity->clear();
+    cmbCity->setEnabled(true);
+    fieldCheck("chkCity")->setEnabled(true);
+}
+
+void frmMain::DisableCityList()
+{
+    cmbCity->clear();
+    cmbCity->setEnabled(false);
+    fieldCheck("chkCity")->setEnabled(false);
+}
+
+void frmMain::FillUKCities()
+{
+    for (std::string_view line : kUnitedKingdomCities)
+        cmbCity->addItem(qs(line));
+    cmbCity->setCurrentIndex(0);
+}
+
+void frmMain::FillUSCities()
+{
+    for (std::string_view line : kUnitedStatesCities)
+        cmbCity->addItem(qs(line));
+}
+
+void frmMain::cmbCityChanged()
+{
+    if (cmbCity->currentIndex() < 0)
+        return;
+    SetCityGMT();
+    if (cmbCountryName->currentText() == QLatin1StringView("United States"))
+        m_env.settings->write(keys::USCi, QString::number(cmbCity->currentIndex()));
+}
+
+void frmMain::SetCityGMT()
+{
+    const std::string_view gmt
+        = cityGmt(cmbCity->currentText().toStdString(), cmbCountryName->currentText().toStdString());
+    if (!gmt.empty())
+        txtGMT->setText(qs(gmt));
+}
+
+void frmMain::setDialingCodeText(const QString &code)
+{
+    if (cmbCode->currentText() == code)
+        return;
+    cmbCode->setEditText(code);
+    cmbCodeEdited();
+}
+
+void frmMain::ListSameCode()
+{
+    const DialingEntry *entry = findDialingEntry(cmbCode->currentText().trimmed().toStdString());
+    if (entry && entry->kind == DialingKind::Single) {
+        guarded([&] { selectCountryByName(qs(entry->primary)); });
+        ShowNoSameCode();
+        return;
+    }
+    if (entry && entry->kind == DialingKind::Shared) {
+        const QString shown = cmbCountryName->currentText();
+        const auto sharers = std::span(entry->sharers).first(std::size_t(entry->sharerCount));
+        // The sharers that stay displayed are all but the primary; the primary
+        // itself is already what would be selected.
+        const bool kept = std::ranges::any_of(sharers, [&](std::string_view s) { return qs(s) == shown; });
+        if (!kept)
+            guarded([&] { selectCountryByName(qs(entry->primary)); });
+        ShowSameCodeList();
+        for (std::string_view s : sharers)
+            lstSameCode->addItem(qs(s));
+        return;
+    }
+    ShowNoSameCode();
+}
+
+void frmMain::ShowSameCodeList()
+{
+    lstSameCode->clear();
+    lstSameCode->setBackgroundRole(QPalette::Base);
+    lstSameCode->viewport()->setBackgroundRole(QPalette::Base);
+}
+
+void frmMain::ShowNoSameCode()
+{
+    lstSameCode->clear();
+    lstSameCode->setBackgroundRole(QPalette::Button);
+    lstSameCode->viewport()->setBackgroundRole(QPalette::Button);
+    lstSameCode->addItem(QStringLiteral("-"));
+}
+
+void frmMain::selectCountryByName(const QString &name)
+{
+    const std::optional<int> i = countryIndexByName(name.toStdString());
+    if (!i)
+        throw AppError(380, QStringLiteral("Invalid property value"));
+    cmbCountryName->setCurrentIndex(*i);
+}
+
+void frmMain::lstSameCodeClicked()
+{
+    if (QListWidgetItem *item = lstSameCode->currentItem())
+        guarded([&] { selectCountryByName(item->text()); });
+}
+
+void frmMain::txtCountryNameClicked()
+{
+    txtCountryName->setSelection(0, int(txtCountryName->text().size()));
+    QApplication::clipboard()->setText(txtCountryName->text());
+}
+
+// The country list's own keyboard search is replaced by a prefix typed over
+// about a second, so "ger" reaches Germany rather than the third "r" entry.
+void frmMain::countryListKey(QKeyEvent *event)
+{
+    char16_t code = 0;
+    if (event->key() == Qt::Key_Backspace)
+        code = 8;
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        code = 13;
+    else if (!event->text().isEmpty())
+        code = event->text().front().unicode();
+    m_typeAhead.key(code);
+    if (!timAutoCombo->isActive())
+        timAutoCombo->start();
+    const std::optional<int> found = findPrefixFromTop(
+        cmbCountryName->count(), [this](int i) { return cmbCountryName->itemText(i); }, m_typeAhead.prefix());
+    if (found)
+        cmbCountryName->setCurrentIndex(*found);
+}
+
+void frmMain::timAutoComboTick()
+{
+    if (m_typeAhead.tick())
+        timAutoCombo->stop();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == cmbCountryName && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Delete)
+            return true;
+        const bool typed = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return
+            || key->key() == Qt::Key_Enter
+            || (!key->text().isEmpty() && key->key() != Qt::Key_Escape && key->key() != Qt::Key_Tab
+                && key->key() != Qt::Key_Backtab);
+        if (typed && !(key->modifiers() & Qt::AltModifier)) {
+            guarded([&] { countryListKey(key); });
+            return true;
+        }
+    }
+    if (watched == txtCountryName && event->type() == QEvent::MouseButtonRelease) {
+        guarded([&] { txtCountryNameClicked(); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace orbilex

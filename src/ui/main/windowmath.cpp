@@ -1,0 +1,36 @@
+#include "ui/main/windowmath.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace orbilex {
+
+std::optional<int> storedNumber(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const double whole = std::trunc(value);
+    if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(whole);
+}
+
+PanelTick openingTick(int heightTwips, bool minimised, const OptionPanelSizes &sizes)
+{
+    if (minimised)
+        return {heightTwips, false};
+    const int grown = heightTwips + 100;
+    return {grown, grown >= sizes.openTwips()};
+}
+
+PanelTick closingTick(int heightTwips, const OptionPanelSizes &sizes)
+{
+    const int shrunk = heightTwips - 100;
+    return {shrunk, shrunk <= sizes.closedTwips};
+}
+
+} // namespace orbilex

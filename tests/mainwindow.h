@@ -1,0 +1,101 @@
+#pragma once
+// A main window on a test environment, and the ways a test drives it.
+
+#include "fakes.h"
+#include "ui/main/frmMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace orbilex::test {
+
+struct MainWindow {
+    TestEnvironment te;
+    std::unique_ptr<frmMain> window;
+
+    // Settings a test wants in place before the window loads.
+    void open()
+    {
+        window = std::make_unique<frmMain>(te.env);
+    }
+
+    template<typename T = QWidget>
+    T *get(const char *name) const
+    {
+        T *w = window->findChild<T *>(QLatin1StringView(name));
+        if (!w)
+            qFatal("no widget %s", name);
+        return w;
+    }
+
+    QComboBox *box(const char *name) const { return get<QComboBox>(name); }
+    QString text(const char *name) const
+    {
+        QWidget *w = get(name);
+        if (auto *l = qobject_cast<QLineEdit *>(w))
+            return l->text();
+        if (auto *c = qobject_cast<QComboBox *>(w))
+            return c->currentText();
+        if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+            return p->toPlainText();
+        return {};
+    }
+    int country() const { return box("cmbCountryName")->currentIndex(); }
+    QString countryName() const { return box("cmbCountryName")->currentText(); }
+    void select(int index) const { box("cmbCountryName")->setCurrentIndex(index); }
+    void selectNamed(const QString &name) const
+    {
+        QComboBox *list = box("cmbCountryName");
+        list->setCurrentIndex(list->findText(name, Qt::MatchFixedString));
+    }
+    QStringList sameCodeList() const
+    {
+        QStringList items;
+        auto *list = get<QListWidget>("lstSameCode");
+        for (int i = 0; i < list->count(); ++i)
+            items << list->item(i)->text();
+        return items;
+    }
+    QStringList cityLines() const
+    {
+        QStringList lines;
+        QComboBox *city = box("cmbCity");
+        for (int i = 0; i < city->count(); ++i)
+            lines << city->itemText(i);
+        return lines;
+    }
+
+    // Types into a code box as a user would, one key at a time.
+    void type(const char *boxName, const QString &keys) const
+    {
+        QTest::keyClicks(box(boxName)->lineEdit(), keys);
+    }
+    // Empties a code box the way a user does: select all, then delete.
+    void clear(const char *boxName) const
+    {
+        QLineEdit *edit = box(boxName)->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    void click(const char *buttonName) const { get<QPushButton>(buttonName)->click(); }
+    bool checked(const char *name) const { return get<QCheckBox>(name)->isChecked(); }
+
+    // Makes a window timer fire quickly, so a test waits milliseconds, not seconds.
+    QTimer *fastTimer(const char *name, int ms = 5) const
+    {
+        auto *t = get<QTimer>(name);
+        t->setInterval(ms);
+        return t;
+    }
+};
+
+} // namespace orbilex::test
