@@ -469,6 +469,7 @@ QGroupBox *frmMain::buildOptionsPanel()
 {
     auto *panel = named(new QGroupBox(QStringLiteral("Options"), this), "Frame1");
     auto *h = new QHBoxLayout(panel);
+    h->setContentsMargins(8, 2, 8, 2);
     chkTray = named(new QCheckBox(QStringLiteral("&Show tray icon"), panel), "chkTray");
     chkRunAtStart = named(
         new QCheckBox(QStringLiteral("R&un when windows starts (will next start in any state you exit)"), panel),
@@ -488,7 +489,8 @@ void frmMain::placePanels()
 {
     const int bodyHeight = m_body->sizeHint().height();
     m_body->setGeometry(0, 0, width(), bodyHeight);
-    const int panelHeight = Frame1->sizeHint().height();
+    // 750 twips: it fits the 900 twips the window grows by.
+    const int panelHeight = std::min(Frame1->sizeHint().height(), 50);
     Frame1->setGeometry(8, bodyHeight + 4, width() - 16, panelHeight);
 }
 

@@ -94,6 +94,7 @@ private:
     int heightTwips() const;
     void setHeightTwips(int twips);
     bool trayEnabled() const;
+    void sendToTrayWhenMinimised();
 
     // Selection and display.
     void countryListKey(QKeyEvent *event);

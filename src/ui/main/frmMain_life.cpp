@@ -158,10 +158,12 @@ void frmMain::showAsLoaded()
 {
     if (m_startHidden)
         return;
-    if (m_startMinimised)
+    if (m_startMinimised) {
         showMinimized();
-    else
+        sendToTrayWhenMinimised();
+    } else {
         show();
+    }
     if (!m_startMinimised) {
         activateWindow();
         cmbCountryName->setFocus();
@@ -191,9 +193,15 @@ void frmMain::keyPressEvent(QKeyEvent *event)
 void frmMain::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // Minimising sends the window to the tray, but only when there is an icon
-    // there to bring it back.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayEnabled() && m_tray && m_tray->exists())
+    if (event->type() == QEvent::WindowStateChange)
+        sendToTrayWhenMinimised();
+}
+
+// Minimising sends the window to the tray, but only when there is an icon
+// there to bring it back.
+void frmMain::sendToTrayWhenMinimised()
+{
+    if (isMinimized() && trayEnabled() && m_tray && m_tray->exists())
         hide();
 }
 

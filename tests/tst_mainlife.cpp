@@ -1,0 +1,262 @@
+// The main window's life: the first run, the stored choices read at load and
+// written at unload, the start state, hiding, and the options panel.
+
+#include "mainwindow.h"
+#include "ui/main/fields.h"
+
+#include <QDir>
+#include <QGroupBox>
+
+using namespace orbilex;
+using namespace orbilex::test;
+
+class TestMainLife : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstRun()
+    {
+        MainWindow m;
+        QDir::setCurrent(QDir::tempPath());
+        m.open();
+        QCOMPARE(m.te.setting("FirstUp"), QStringLiteral("0"));
+        QCOMPARE(QDir::currentPath(), QDir(m.te.folder.path()).canonicalPath());
+        for (const FieldCheck &f : kFieldChecks)
+            QVERIFY2(!m.checked(f.objectName), f.objectName);
+        QVERIFY(m.checked("chkDST"));
+        QVERIFY(!m.checked("chkOption"));
+        QVERIFY(!m.get<QTimer>("timOption")->isActive());
+        QCOMPARE(m.country(), 0);
+        QCOMPARE(m.text("txtCountryName"), QStringLiteral("Afghanistan"));
+        QVERIFY(m.te.tray && m.te.tray->exists());
+        QVERIFY(m.get("cmdExit")->isEnabled());
+    }
+
+    void laterRunRestoresPositionAndChoices()
+    {
+        MainWindow m;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("Left", QStringLiteral("1500"));
+        m.te.setSetting("Top", QStringLiteral("3000"));
+        m.te.setSetting("CountryName", QStringLiteral("81"));
+        m.te.setSetting("chkLongName", QStringLiteral("1"));
+        m.te.setSetting("chkIDD", QStringLiteral("1"));
+        m.te.setSetting("chkType", QStringLiteral("0"));
+        m.te.setSetting("chkFIPS", QStringLiteral("abc"));
+        m.te.setSetting("chkDST", QStringLiteral("0"));
+        m.te.setSetting("chkSelHtml", QStringLiteral("1"));
+        m.open();
+        QCOMPARE(m.window->pos(), QPoint(100, 200));
+        QCOMPARE(m.countryName(), QStringLiteral("Germany"));
+        QVERIFY(m.checked("chkLongName"));
+        QVERIFY(m.checked("chkIDDCopy"));
+        QVERIFY(!m.checked("chkType"));
+        QVERIFY(!m.checked("chkFIPS"));
+        QVERIFY(!m.checked("chkDST"));
+        QVERIFY(m.checked("chkSelHtml"));
+    }
+
+    void oddStoredValuesSkipOnlyTheirStep()
+    {
+        MainWindow m;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("Left", QStringLiteral("left"));
+        m.te.setSetting("Top", QStringLiteral("1e400"));
+        m.te.setSetting("CountryName", QStringLiteral("9999"));
+        m.te.setSetting("chkOption", QStringLiteral("yes"));
+        m.open();
+        QCOMPARE(m.country(), -1);
+        QCOMPARE(m.text("txtCountryName"), QStringLiteral("unknown"));
+        QVERIFY(!m.checked("chkOption"));
+        QCOMPARE(m.box("cmbCountryName")->count(), 253);
+        QVERIFY(m.te.tray && m.te.tray->exists());
+        // With nothing selected, a selection still works as usual.
+        m.select(81);
+        QCOMPARE(m.text("txtCountryName"), QStringLiteral("Germany"));
+    }
+
+    void hiddenAndMinimisedStarts()
+    {
+        {
+            MainWindow m;
+            m.te.setSetting("wVis", QStringLiteral("False"));
+            m.open();
+            m.window->showAsLoaded();
+            QVERIFY(!m.window->isVisible());
+        }
+        {
+            MainWindow m;
+            m.te.setSetting("wState", QStringLiteral("1"));
+            m.te.setSetting("wVis", QStringLiteral("True"));
+            m.te.setSetting("EnableTray", QStringLiteral("0"));
+            m.open();
+            m.window->showAsLoaded();
+            QVERIFY(m.window->isMinimized());
+            QVERIFY(m.window->isVisible());
+        }
+        {
+            // With the tray enabled, minimising sends the window to the tray.
+            MainWindow m;
+            m.te.setSetting("wState", QStringLiteral("1"));
+            m.te.setSetting("wVis", QStringLiteral("True"));
+            m.open();
+            m.window->showAsLoaded();
+            QTRY_VERIFY(!m.window->isVisible());
+        }
+        {
+            // ... but never when no icon exists to bring it back.
+            MainWindow m;
+            m.te.env.makeTrayIcon = [&m](QWidget *) {
+                auto t = std::make_unique<FakeTray>();
+                t->isAvailable = false;
+                m.te.tray = t.get();
+                return t;
+            };
+            m.te.setSetting("wState", QStringLiteral("1"));
+            m.te.setSetting("wVis", QStringLiteral("True"));
+            m.open();
+            m.window->showAsLoaded();
+            QTest::qWait(20);
+            QVERIFY(m.window->isVisible());
+        }
+    }
+
+    void trayChoicesDecideTheHideButton()
+    {
+        {
+            MainWindow m;
+            m.te.setSetting("EnableTray", QStringLiteral("0"));
+            m.te.setSetting("OTray", QStringLiteral("0"));
+            m.open();
+            QVERIFY(!m.te.tray->exists());
+            QVERIFY(!m.get("cmdExit")->isEnabled());
+        }
+        {
+            MainWindow m;
+            m.te.setSetting("EnableTray", QStringLiteral("0"));
+            m.open();
+            QVERIFY(!m.te.tray->exists());
+            QVERIFY(m.get("cmdExit")->isEnabled());
+        }
+    }
+
+    void hideButtonAndEscapeHide()
+    {
+        MainWindow m;
+        m.open();
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        m.click("cmdExit");
+        QVERIFY(!m.window->isVisible());
+        m.window->showNormal();
+        QVERIFY(m.window->isVisible());
+        QTest::keyClick(m.box("cmbCountryName"), Qt::Key_Escape);
+        QVERIFY(!m.window->isVisible());
+        QVERIFY(m.window->isMinimized());
+    }
+
+    void unloadWritesTheChoices()
+    {
+        MainWindow m;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.open();
+        m.window->move(200, 100);
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        m.select(81);
+        m.get<QCheckBox>("chkIDDCopy")->setChecked(true);
+        m.get<QCheckBox>("chkDST")->setChecked(false);
+        m.window->close();
+        QCOMPARE(m.te.setting("Left"), QString::number(m.window->x() * 15));
+        QCOMPARE(m.te.setting("Top"), QString::number(m.window->y() * 15));
+        QCOMPARE(m.te.setting("CountryName"), QStringLiteral("81"));
+        QCOMPARE(m.te.setting("chkIDD"), QStringLiteral("1"));
+        QCOMPARE(m.te.setting("chkLongName"), QStringLiteral("0"));
+        QCOMPARE(m.te.setting("chkDST"), QStringLiteral("0"));
+        QCOMPARE(m.te.setting("chkOption"), QStringLiteral("0"));
+        QCOMPARE(m.te.setting("wState"), QStringLiteral("0"));
+        QCOMPARE(m.te.setting("wVis"), QStringLiteral("True"));
+        QCOMPARE(m.te.setting("wmap"), QStringLiteral("False"));
+        QCOMPARE(m.te.tray->destroys, 1);
+
+        // The next start takes it all back.
+        MainWindow again;
+        again.te.env.settings = std::move(m.te.env.settings);
+        again.open();
+        QCOMPARE(again.countryName(), QStringLiteral("Germany"));
+        QVERIFY(again.checked("chkIDDCopy"));
+        QVERIFY(!again.checked("chkDST"));
+    }
+
+    void exitWhileMinimisedKeepsThePosition()
+    {
+        MainWindow m;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("Left", QStringLiteral("4500"));
+        m.te.setSetting("Top", QStringLiteral("3000"));
+        m.te.setSetting("EnableTray", QStringLiteral("0"));
+        m.open();
+        m.window->showMinimized();
+        QTRY_VERIFY(m.window->isMinimized());
+        m.window->move(10, 10);
+        m.window->close();
+        QCOMPARE(m.te.setting("Left"), QStringLiteral("4500"));
+        QCOMPARE(m.te.setting("Top"), QStringLiteral("3000"));
+        QCOMPARE(m.te.setting("wState"), QStringLiteral("1"));
+    }
+
+    void optionsPanelGrowsAndShrinksInNineTicks()
+    {
+        MainWindow m;
+        m.open();
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        auto *panel = m.get<QGroupBox>("Frame1");
+        const int closed = m.window->height();
+        QVERIFY(panel->geometry().top() >= closed);
+
+        QTimer *open = m.get<QTimer>("timOption");
+        QTimer *close = m.get<QTimer>("timOptionBack");
+        QCOMPARE(open->interval(), 10);
+        m.get<QCheckBox>("chkOption")->click();
+        QVERIFY(open->isActive());
+        QTRY_VERIFY(!open->isActive());
+        QCOMPARE(m.window->height(), closed + 60); // 900 twips
+        QVERIFY(panel->geometry().bottom() < m.window->height());
+        QVERIFY(m.get<QCheckBox>("chkTray")->isChecked()); // EnableTray defaults to "1"
+
+        m.get<QCheckBox>("chkOption")->click();
+        QVERIFY(close->isActive() && !open->isActive());
+        QTRY_VERIFY(!close->isActive());
+        QCOMPARE(m.window->height(), closed);
+    }
+
+    void panelWaitsWhileMinimised()
+    {
+        MainWindow m;
+        m.te.setSetting("EnableTray", QStringLiteral("0"));
+        m.open();
+        m.window->showMinimized();
+        QTRY_VERIFY(m.window->isMinimized());
+        const int closed = m.window->height();
+        m.get<QCheckBox>("chkOption")->click();
+        QTest::qWait(60);
+        QCOMPARE(m.window->height(), closed);
+        QVERIFY(m.get<QTimer>("timOption")->isActive());
+        m.window->showNormal();
+        QTRY_VERIFY(!m.get<QTimer>("timOption")->isActive());
+        QCOMPARE(m.window->height(), closed + 60);
+    }
+
+    void storedOpenPanelOpensAtStart()
+    {
+        MainWindow m;
+        m.te.setSetting("chkOption", QStringLiteral("1"));
+        m.open();
+        QVERIFY(m.checked("chkOption"));
+        QVERIFY(m.get<QTimer>("timOption")->isActive());
+    }
+};
+
+QTEST_MAIN(TestMainLife)
+#include "tst_mainlife.moc"

@@ -1,0 +1,280 @@
+// Speed figures of the main window, printed, never judged: scripts/bench runs
+// the modes and puts the numbers side by side.
+//
+//   orbilex_bench select [rounds]   every country chosen in turn through the
+//                                   country list, without and with userdb.ini
+//   orbilex_bench startup-main      the real start: production environment,
+//                                   frmMain, showAsLoaded, first paint
+//   orbilex_bench startup-empty     the same start for a plain QWidget
+//
+// The start-up modes print wall-clock stamps (nanoseconds since the epoch, the
+// clock of `date +%s%N`) so the script can measure from the moment it started
+// the process to the moment the first frame was painted, leaving out the
+// teardown that follows.
+
+#include "data/countries.h"
+#include "desktop/systemtray.h"
+#include "fakes.h"
+#include "platform/production.h"
+#include "store/settingskeys.h"
+#include "ui/main/fields.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/windowmath.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using namespace orbilex;
+
+qint64 wallNs()
+{
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+// Quits the event loop once the watched window's first paint has finished:
+// the zero timer runs only after the whole repaint (every child, then the
+// flush) has returned to the loop.
+class FirstPaint final : public QObject
+{
+public:
+    qint64 paintedNs = 0;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            QTimer::singleShot(0, this, [this] {
+                paintedNs = wallNs();
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int waitForFirstPaint()
+{
+    // A window that never paints would hang the script; ten seconds is far
+    // beyond any real start.
+    QTimer::singleShot(10000, [] {
+        std::fprintf(stderr, "no paint within 10 s\n");
+        QCoreApplication::exit(2);
+    });
+    return QApplication::exec();
+}
+
+void printStamps(qint64 mainNs, qint64 appNs, qint64 builtNs, qint64 shownCallNs, qint64 paintedNs)
+{
+    std::printf("main_ns=%lld app_ns=%lld built_ns=%lld show_ns=%lld painted_ns=%lld\n", (long long)mainNs,
+                (long long)appNs, (long long)builtNs, (long long)shownCallNs, (long long)paintedNs);
+}
+
+int startupMain(int argc, char **argv, qint64 mainNs)
+{
+    // The same steps as the program's own main().
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbilex"));
+    QApplication::setOrganizationName(QStringLiteral("Orbilex"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const qint64 appNs = wallNs();
+
+    Environment env = makeProductionEnvironment();
+    env.makeTrayIcon = [](QWidget *window) { return std::make_unique<SystemTrayIcon>(window); };
+    if (QFile::exists(env.programFile(QLatin1StringView(kUserDbFile))))
+        std::fprintf(stderr, "note: %s exists, so every selection reads it\n",
+                     qPrintable(env.programFile(QLatin1StringView(kUserDbFile))));
+    frmMain window(env);
+    const qint64 builtNs = wallNs();
+
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.showAsLoaded();
+    const qint64 showNs = wallNs();
+    const int rc = waitForFirstPaint();
+    if (rc != 0)
+        return rc;
+
+    // A start that shows the wrong country, or none, measures nothing.
+    const std::optional<int> stored = storedNumber(env.settings->read(keys::CountryName));
+    const QString shown = window.findChild<QLineEdit *>(QStringLiteral("txtCountryName"))->text();
+    if (!stored || *stored < 0 || *stored >= kCountryCount
+        || shown != QString::fromUtf8(kCountryNames[std::size_t(*stored)].data(),
+                                      qsizetype(kCountryNames[std::size_t(*stored)].size()))) {
+        std::fprintf(stderr, "the window shows \"%s\", not the stored country\n", qPrintable(shown));
+        return 3;
+    }
+    printStamps(mainNs, appNs, builtNs, showNs, watch.paintedNs);
+    return 0;
+}
+
+int startupEmpty(int argc, char **argv, qint64 mainNs)
+{
+    QApplication app(argc, argv);
+    const qint64 appNs = wallNs();
+    QWidget window;
+    const qint64 builtNs = wallNs();
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.show();
+    const qint64 showNs = wallNs();
+    const int rc = waitForFirstPaint();
+    if (rc != 0)
+        return rc;
+    printStamps(mainNs, appNs, builtNs, showNs, watch.paintedNs);
+    return 0;
+}
+
+// The selection figures ------------------------------------------------------
+
+double medianMs(std::vector<qint64> ns)
+{
+    if (ns.empty())
+        return 0;
+    std::sort(ns.begin(), ns.end());
+    const std::size_t n = ns.size();
+    const double mid = n % 2 ? double(ns[n / 2]) : (double(ns[n / 2 - 1]) + double(ns[n / 2])) / 2;
+    return mid / 1e6;
+}
+
+double percentileMs(std::vector<qint64> ns, double p)
+{
+    if (ns.empty())
+        return 0;
+    std::sort(ns.begin(), ns.end());
+    return double(ns[std::min(ns.size() - 1, std::size_t(p * double(ns.size())))]) / 1e6;
+}
+
+// Counts the paints of the window, so the repaint figure is known to hold one.
+class PaintCounter final : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// A user's file of a few overridden fields, one of them on the country the
+// check below looks at.
+constexpr int kCheckedCountry = 81;
+constexpr const char *kCheckedLongName = "Own long name of 81";
+constexpr const char *kUserDb = "[0]\nType=own type\n"
+                                "[81]\nLongName=Own long name of 81\nGMT=+01:00 own\n"
+                                "[100]\nLocation=own location\nInfoA=www.example.org\n"
+                                "[181]\nNDD=0 own\n"
+                                "[226]\nIDDD=011 own\nISONum=999\n";
+constexpr int kUserDbSections = 5;
+
+struct SelectionRun {
+    std::vector<qint64> selectNs;
+    std::vector<qint64> repaintNs;
+    int paints = 0;
+    int wrong = 0;
+};
+
+SelectionRun measureSelection(int rounds, bool withUserDb)
+{
+    test::TestEnvironment t;
+    if (withUserDb) {
+        QFile file(t.file(QLatin1StringView(kUserDbFile)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(kUserDb) < 0)
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+    }
+    frmMain window(t.env);
+    window.showAsLoaded();
+    QElapsedTimer wait;
+    wait.start();
+    while ((!window.windowHandle() || !window.windowHandle()->isExposed()) && wait.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("cmbCountryName"));
+    auto *name = window.findChild<QLineEdit *>(QStringLiteral("txtCountryName"));
+    auto *longName = window.findChild<QLineEdit *>(QStringLiteral("txtLongName"));
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+
+    SelectionRun run;
+    for (int round = 0; round < rounds; ++round) {
+        for (int k = 0; k < kCountryCount; ++k) {
+            // Always the next entry, so every call is a real change of selection.
+            const int i = (list->currentIndex() + 1) % kCountryCount;
+            QElapsedTimer timer;
+            timer.start();
+            list->setCurrentIndex(i);
+            run.selectNs.push_back(timer.nsecsElapsed());
+
+            const std::string_view expected = kCountryNames[std::size_t(i)];
+            if (name->text() != QString::fromUtf8(expected.data(), qsizetype(expected.size())))
+                ++run.wrong;
+            if (withUserDb && i == kCheckedCountry && longName->text() != QLatin1StringView(kCheckedLongName))
+                ++run.wrong;
+
+            timer.restart();
+            QCoreApplication::processEvents();
+            run.repaintNs.push_back(timer.nsecsElapsed());
+        }
+    }
+    run.paints = counter.paints;
+    return run;
+}
+
+void printRun(const char *title, const SelectionRun &run, int rounds)
+{
+    std::printf("%s: %.2f ms per country (%d countries x %d rounds)\n", title, medianMs(run.selectNs), kCountryCount,
+                rounds);
+    std::printf("  90th percentile %.2f ms, slowest %.2f ms; the repaint after it %.2f ms median (%d paints)\n",
+                percentileMs(run.selectNs, 0.9), percentileMs(run.selectNs, 1.0), medianMs(run.repaintNs), run.paints);
+    if (run.wrong)
+        std::printf("  WRONG: %d selections did not show their country or override\n", run.wrong);
+}
+
+int select(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    std::printf("platform %s, Qt %s\n", qPrintable(QGuiApplication::platformName()), qVersion());
+    const SelectionRun plain = measureSelection(rounds, false);
+    printRun("selection median", plain, rounds);
+    const SelectionRun withDb = measureSelection(rounds, true);
+    char title[96];
+    std::snprintf(title, sizeof title, "selection median with userdb.ini (%d sections)", kUserDbSections);
+    printRun(title, withDb, rounds);
+    return plain.wrong || withDb.wrong ? 3 : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const qint64 mainNs = wallNs();
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (mode == "select")
+        return select(argc, argv);
+    if (mode == "startup-main")
+        return startupMain(argc, argv, mainNs);
+    if (mode == "startup-empty")
+        return startupEmpty(argc, argv, mainNs);
+    std::fprintf(stderr, "usage: %s select [rounds] | startup-main | startup-empty\n", argv[0]);
+    return 64;
+}
