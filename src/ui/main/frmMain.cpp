@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace orbilex {
@@ -73,7 +74,8 @@ QComboBox *codeBox(QWidget *parent, const char *objectName)
     c->setCompleter(nullptr);
     c->setMaxVisibleItems(20);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    c->setMinimumContentsLength(6);
+    c->setMinimumContentsLength(7);
+    c->setMaximumWidth(c->sizeHint().width());
     return c;
 }
 
@@ -172,7 +174,7 @@ void frmMain::buildWindow()
     layout->addWidget(buildCountryRow());
     auto *groups = new QHBoxLayout;
     groups->setSpacing(8);
-    groups->addWidget(buildCodesGroup(), 1);
+    groups->addWidget(buildCodesGroup(), 0);
     groups->addWidget(buildOtherGroup(), 1);
     layout->addLayout(groups);
     layout->addWidget(buildButtonRow());
@@ -226,7 +228,7 @@ QWidget *frmMain::buildCountryRow()
     cmbCountryName = named(new QComboBox(row), "cmbCountryName");
     cmbCountryName->setEditable(false);
     cmbCountryName->setMaxVisibleItems(25);
-    cmbCountryName->setMinimumContentsLength(24);
+    cmbCountryName->setMinimumContentsLength(30);
     cmbCountryName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbCountryName->installEventFilter(this);
     txtCountryName = displayField(row, "txtCountryName");
@@ -243,10 +245,10 @@ QWidget *frmMain::buildCountryRow()
     imgEmpty->setPixmap(emptyFlagPicture());
     imgEmpty->hide();
     cmdZoom = button(row, "cmdZoom", "");
-    cmdZoom->setIcon(QIcon::fromTheme(QStringLiteral("zoom-in")));
+    cmdZoom->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
     cmdZoom->setAccessibleName(QStringLiteral("Enlarge flag"));
     cmdCopy = button(row, "cmdCopy", "", "copy image to clipboard");
-    cmdCopy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    cmdCopy->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     cmdCopy->setAccessibleName(QStringLiteral("Copy flag"));
     for (QPushButton *b : {cmdZoom, cmdCopy})
         b->setFixedSize(22, 22);
@@ -256,7 +258,7 @@ QWidget *frmMain::buildCountryRow()
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("zz")) + 14);
 
     h->addWidget(fieldCheck("chkCountryName"));
-    h->addWidget(cmbCountryName, 2);
+    h->addWidget(cmbCountryName, 3);
     h->addWidget(txtCountryName, 2);
     h->addSpacing(8);
     h->addWidget(picFlag);
@@ -371,7 +373,7 @@ QGroupBox *frmMain::buildOtherGroup()
     cmbCity->setEditable(false);
     cmbCity->setMaxVisibleItems(25);
     cmbCity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbCity->setMinimumContentsLength(20);
+    cmbCity->setMinimumContentsLength(44);
     cmdLatMore = button(group, "cmdLatMore", "latitudes", "latitude and longitude of all USA cities");
     cmdAirport = button(group, "cmdAirport", "Country Air&port Codes",
                         "online webpage showing airport codes of this country");
@@ -412,8 +414,9 @@ QGroupBox *frmMain::buildOtherGroup()
 
     add("chkUrl", txtUrl, "cmdInfoAEdit", "cmdInfoADef", cmdCiaURL);
     add("chkInfoP", txtPInfo, "cmdInfoBEdit", "cmdInfoBDef");
-    add("chkCity", cmbCity, nullptr, nullptr);
-    g->addWidget(cmdLatMore, row - 1, 2, 1, 3);
+    g->addWidget(fieldCheck("chkCity"), row, 0);
+    g->addWidget(cmbCity, row, 1, 1, 2);
+    g->addWidget(cmdLatMore, row++, 3, 1, 2);
     g->addWidget(fieldCheck("chkCityAll"), row++, 0, 1, 2);
     auto *web = new QHBoxLayout;
     web->addWidget(cmdAirport);

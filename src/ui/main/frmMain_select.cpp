@@ -64,8 +64,8 @@ void frmMain::SelectCountry()
 
 void frmMain::showReferenceLinks()
 {
-    txtUrl->setText(factbookLink(cmbFIPS->currentText()));
-    txtPInfo->setText(statisticsLink(cmbFIPS->currentText()));
+    setFieldText(txtUrl, factbookLink(cmbFIPS->currentText()));
+    setFieldText(txtPInfo, statisticsLink(cmbFIPS->currentText()));
 }
 
 void frmMain::SetIDDNote()
