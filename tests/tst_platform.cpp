@@ -1,0 +1,72 @@
+// The real pieces of the environment that can run in a test: where the
+// program keeps its files, and the settings store's text forms.
+
+#include "platform/production.h"
+#include "store/settingsstore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orbilex;
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void programFolderIsTheExecutablesWhenWritable()
+    {
+        QTemporaryDir exe, user;
+        QCOMPARE(chooseProgramFolder(exe.path(), user.filePath(QStringLiteral("data"))).absolutePath(),
+                 QDir(exe.path()).absolutePath());
+        QVERIFY(!QDir(user.filePath(QStringLiteral("data"))).exists());
+        QCOMPARE(QDir(exe.path()).entryList(QDir::Files | QDir::Hidden).size(), 0); // the probe is gone
+    }
+
+    void readOnlyInstallFallsBackToTheUsersFolder()
+    {
+        QTemporaryDir user;
+        // A "folder" below a plain file cannot be written by anyone, root included.
+        const QString file = user.filePath(QStringLiteral("plain"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const QString data = user.filePath(QStringLiteral("share/Orbilex"));
+        const QDir chosen = chooseProgramFolder(file + QStringLiteral("/bin"), data);
+        QCOMPARE(chosen.absolutePath(), QDir(data).absolutePath());
+        QVERIFY(chosen.exists());
+    }
+
+    void settingsReadTheirDefaultsAndKeepText()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.ini"));
+        SettingsStore store(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QCOMPARE(store.read(keys::chkDST), QStringLiteral("1"));
+        QCOMPARE(store.read(keys::EnableTray), QStringLiteral("1"));
+        QCOMPARE(store.read(keys::Left_Lat), QStringLiteral("300"));
+        QCOMPARE(store.read(keys::FirstUp), QString());
+        QVERIFY(!store.contains(keys::FirstUp));
+        store.write(keys::FirstUp, QStringLiteral("0"));
+        QCOMPARE(store.read(keys::FirstUp), QStringLiteral("0"));
+        store.write(keys::CountryName, QStringLiteral("a, b"));
+        store.backend().sync();
+        SettingsStore again(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QCOMPARE(again.read(keys::CountryName), QStringLiteral("a, b"));
+        QCOMPARE(again.read(keys::FirstUp), QStringLiteral("0"));
+
+        // A hand-edited list comes back as one text.
+        QFile raw(path);
+        QVERIFY(raw.open(QIODevice::Append));
+        raw.write("\n[Settings]\nUSCi=4, 5\n");
+        raw.close();
+        SettingsStore edited(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        QCOMPARE(edited.read(keys::USCi), QStringLiteral("4, 5"));
+        edited.clear();
+        QCOMPARE(edited.read(keys::FirstUp), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
