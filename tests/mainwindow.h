@@ -22,7 +22,11 @@ struct MainWindow {
     TestEnvironment te;
     std::unique_ptr<frmMain> window;
 
-    // Settings a test wants in place before the window loads.
+    // The fake clock starts on 15 April, inside most summer-time seasons; a
+    // winter day shows the standard deviations.
+    void winter() { te.clock->local = QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0)); }
+
+    // Settings a test wants in place are written before this.
     void open()
     {
         window = std::make_unique<frmMain>(te.env);

@@ -135,7 +135,7 @@ inline constexpr std::array<CountryRecord, kCountryCount> kRecords = {{
     {"Democratic People's Republic of Korea", "Nation", "(Does Not Exist)", "Eastern Asia", "408", "850", "+09:00:00"}, // 120 Korea, North
     {"Republic of Korea", "Nation", "(Does Not Exist)", "Eastern Asia", "410", "82", "+09:00:00"}, // 121 Korea
     {"State of Kuwait", "Nation", "(Does Not Exist)", "Middle East", "414", "965", "+03:00:00"}, // 122 Kuwait
-    {"Kyrgyz Republic", "Nation", "(Does Not Exist)", "Central Asia", "417", "996", "+06:00:00"}, // 123 Kyrgyzstan
+    {"Kyrgyz Republic", "Nation", "(Does Not Exist)", "Central Asia", "417", "996", "+05:00:00"}, // 123 Kyrgyzstan
     {"Lao People's Democratic Republic", "Nation", "(Does Not Exist)", "Southeastern Asia", "418", "856", "+07:00:00"}, // 124 Laos
     {"Republic of Latvia", "Nation", "(Does Not Exist)", "Eastern Europe", "428", "371", "+02:00:00"}, // 125 Latvia
     {"Lebanese Republic", "Nation", "(Does Not Exist)", "Middle East", "422", "961", "+02:00:00"}, // 126 Lebanon

@@ -6,6 +6,7 @@
 //   orbilex_bench startup-main      the real start: production environment,
 //                                   frmMain, showAsLoaded, first paint
 //   orbilex_bench startup-empty     the same start for a plain QWidget
+//   orbilex_bench startup-text      a plain QWidget holding one label
 //
 // The start-up modes print wall-clock stamps (nanoseconds since the epoch, the
 // clock of `date +%s%N`) so the script can measure from the moment it started
@@ -25,8 +26,10 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <algorithm>
@@ -121,14 +124,22 @@ int startupMain(int argc, char **argv, qint64 mainNs)
         return 3;
     }
     printStamps(mainNs, appNs, builtNs, showNs, watch.paintedNs);
+    std::printf("window=%dx%d widgets=%lld\n", window.width(), window.height(),
+                (long long)window.findChildren<QWidget *>().size());
     return 0;
 }
 
-int startupEmpty(int argc, char **argv, qint64 mainNs)
+// The empty window, or with withText one line of text in it: any window that
+// shows text first pays for the font system, which an empty one never starts.
+int startupEmpty(int argc, char **argv, qint64 mainNs, bool withText)
 {
     QApplication app(argc, argv);
     const qint64 appNs = wallNs();
     QWidget window;
+    if (withText) {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLabel(QStringLiteral("Orbilex"), &window));
+    }
     const qint64 builtNs = wallNs();
     FirstPaint watch;
     window.installEventFilter(&watch);
@@ -138,6 +149,8 @@ int startupEmpty(int argc, char **argv, qint64 mainNs)
     if (rc != 0)
         return rc;
     printStamps(mainNs, appNs, builtNs, showNs, watch.paintedNs);
+    std::printf("window=%dx%d widgets=%lld\n", window.width(), window.height(),
+                (long long)window.findChildren<QWidget *>().size());
     return 0;
 }
 
@@ -274,7 +287,9 @@ int main(int argc, char *argv[])
     if (mode == "startup-main")
         return startupMain(argc, argv, mainNs);
     if (mode == "startup-empty")
-        return startupEmpty(argc, argv, mainNs);
-    std::fprintf(stderr, "usage: %s select [rounds] | startup-main | startup-empty\n", argv[0]);
+        return startupEmpty(argc, argv, mainNs, false);
+    if (mode == "startup-text")
+        return startupEmpty(argc, argv, mainNs, true);
+    std::fprintf(stderr, "usage: %s select [rounds] | startup-main | startup-empty | startup-text\n", argv[0]);
     return 64;
 }

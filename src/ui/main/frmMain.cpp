@@ -109,12 +109,17 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     timAutoCombo = timer("timAutoCombo", TypeAhead::kTickMs);
     timOption = timer("timOption", 10);
     timOptionBack = timer("timOptionBack", 10);
+    timClock = timer("timClock", 1000);
     connect(timAutoCombo, &QTimer::timeout, this, &frmMain::timAutoComboTick);
     connect(timOption, &QTimer::timeout, this, &frmMain::timOptionTick);
     connect(timOptionBack, &QTimer::timeout, this, &frmMain::timOptionBackTick);
+    connect(timClock, &QTimer::timeout, this, [this] { guarded([&] { timClockTick(); }); });
+    timClock->start();
 
     m_panelSizes.closedTwips = pixelsToTwips(height());
     connectButtons();
+    connectLinks();
+    connectExport();
     Load();
     cmbCountryName->setFocus();
 }
@@ -132,6 +137,7 @@ void frmMain::connectButtons()
     connect(cmdResetDB, &QPushButton::clicked, this, &frmMain::resetFile);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::hideToTray);
     connect(chkOption, &QCheckBox::toggled, this, [this] { guarded([&] { chkOptionClicked(); }); });
+    connect(chkDST, &QCheckBox::toggled, this, [this] { guarded([&] { CheckDST(); }); });
 }
 
 // Made once the lists are filled, so filling them selects nothing.
@@ -143,14 +149,19 @@ void frmMain::connectLists()
     connectCodeBoxes();
 }
 
-QCheckBox *frmMain::fieldCheck(const char *objectName)
+std::size_t frmMain::fieldIndex(const char *objectName)
 {
     const auto it = std::ranges::find_if(kFieldChecks,
                                          [&](const FieldCheck &f) { return qstrcmp(f.objectName, objectName) == 0; });
     Q_ASSERT(it != kFieldChecks.end());
-    const std::size_t i = std::size_t(it - kFieldChecks.begin());
+    return std::size_t(it - kFieldChecks.begin());
+}
+
+QCheckBox *frmMain::fieldCheck(const char *objectName)
+{
+    const std::size_t i = fieldIndex(objectName);
     if (!m_fieldChecks[i])
-        m_fieldChecks[i] = named(new QCheckBox(QString::fromLatin1(it->caption), this), objectName);
+        m_fieldChecks[i] = named(new QCheckBox(QString::fromLatin1(kFieldChecks[i].caption), this), objectName);
     return m_fieldChecks[i];
 }
 
@@ -352,6 +363,7 @@ QGroupBox *frmMain::buildOtherGroup()
     txtLocation = displayField(group, "txtLocation");
     txtISONumber = displayField(group, "txtISONumber");
     txtGMT = displayField(group, "txtGMT");
+    txtGMT->setText(QStringLiteral("+00:00:00"));
     txtUrl = displayField(group, "txtUrl");
     txtUrl->setToolTip(QStringLiteral("alt + v to open"));
     txtUrl->setCursor(Qt::PointingHandCursor);
@@ -364,10 +376,13 @@ QGroupBox *frmMain::buildOtherGroup()
     chkDST->setToolTip(QStringLiteral("if checked day light saving time is being considered"));
     chkDST->setChecked(true);
     txtcTime = displayField(group, "txtcTime");
+    txtcTime->setText(QStringLiteral("00:00:00"));
     txtcTime->setAccessibleName(QStringLiteral("Country time"));
     txtGMTc = displayField(group, "txtGMTc");
+    txtGMTc->setText(QStringLiteral("00:00:00"));
     txtGMTc->setAccessibleName(QStringLiteral("UTC time"));
     txtClock = displayField(group, "txtClock");
+    txtClock->setText(QStringLiteral("00:00:00"));
     txtClock->setAccessibleName(QStringLiteral("System time"));
     cmbCity = named(new QComboBox(group), "cmbCity");
     cmbCity->setEditable(false);
@@ -407,9 +422,9 @@ QGroupBox *frmMain::buildOtherGroup()
         clocks->addWidget(label);
         clocks->addWidget(field);
     };
-    clock(QStringLiteral("Country time:"), txtcTime);
-    clock(QStringLiteral("UTC:"), txtGMTc);
-    clock(QStringLiteral("System:"), txtClock);
+    clock(QStringLiteral("Country/City Time:"), txtcTime);
+    clock(QStringLiteral("GMT:"), txtGMTc);
+    clock(QStringLiteral("System Time:"), txtClock);
     g->addLayout(clocks, row++, 1, 1, 4);
 
     add("chkUrl", txtUrl, "cmdInfoAEdit", "cmdInfoADef", cmdCiaURL);

@@ -3,6 +3,7 @@
 #include "platform/environment.h"
 #include "store/inistore.h"
 #include "ui/main/codesearch.h"
+#include "ui/main/recordexport.h"
 #include "ui/main/windowmath.h"
 
 #include <QTimer>
@@ -44,6 +45,9 @@ public:
     void ListSameCode();
     void SetIDDNote();
     void SetNDDNote();
+    void CheckDST();
+    void UpdateCountryTime();
+    void SetCountryTime(int minutes);
 
     // Sets the country list to the entry named so, letter case ignored.
     // Throws AppError when no entry has that name.
@@ -120,6 +124,24 @@ private:
     void signBoxEdited();
     void cmbCodeEdited();
     void codeBoxChosen(QComboBox *box);
+
+    // The country clock.
+    void timClockTick();
+
+    // Copy and export.
+    void connectExport();
+    RecordView recordView() const;
+    FieldChoice fieldChoice() const;
+    void setFieldChecks(bool on);
+    void printVersion();
+    static std::size_t fieldIndex(const char *objectName);
+
+    // Web links and help.
+    void connectLinks();
+    void openTldLink();
+    void enlargeFlag();
+    void copyFlag();
+    bool linkEvent(QObject *watched, QEvent *event);
 
     // User overrides.
     void editField(const char *key, QWidget *field);
@@ -217,6 +239,7 @@ private:
     QTimer *timAutoCombo = nullptr;
     QTimer *timOption = nullptr;
     QTimer *timOptionBack = nullptr;
+    QTimer *timClock = nullptr;
 };
 
 } // namespace orbilex

@@ -59,6 +59,7 @@ void frmMain::SelectCountry()
         setWindowTitle(QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ")
                        + txtcTime->text());
     });
+    guarded([&] { CheckDST(); });
     guarded([&] { fieldCheck("chkCityAll")->setEnabled(cmbCity->count() >= 2); });
 }
 
@@ -280,6 +281,9 @@ void frmMain::timAutoComboTick()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    bool handled = false;
+    if (guarded([&] { handled = linkEvent(watched, event); }) && handled)
+        return true;
     if (watched == cmbCountryName && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete)

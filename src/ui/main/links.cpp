@@ -2,6 +2,15 @@
 
 namespace orbilex {
 
+namespace {
+
+QString web(const char *host, const QString &path)
+{
+    return QStringLiteral("http://") + QLatin1StringView(host) + path;
+}
+
+} // namespace
+
 QString factbookLink(const QString &fips)
 {
     return QLatin1StringView(kFactbookHost) + QStringLiteral("/cia/publications/factbook/geos/")
@@ -12,6 +21,64 @@ QString statisticsLink(const QString &fips)
 {
     return QLatin1StringView(kStatisticsHost) + QStringLiteral("/country/") + fips.trimmed().toLower()
         + QStringLiteral("/");
+}
+
+QString largeFlagAddress(const QString &fips)
+{
+    return web(kFactbookHost, QStringLiteral("/cia/publications/factbook/flags/") + fips.trimmed().toLower()
+                                  + QStringLiteral("-lgflag.gif"));
+}
+
+QString olympicAddress(const QString &ioc)
+{
+    return web(kOlympicHost, QStringLiteral("/uk/organisation/noc/noc_uk.asp?noc_initials=") + ioc.trimmed());
+}
+
+QString currencyAddress(const QString &fips)
+{
+    return web(kStatisticsHost,
+               QStringLiteral("/country/") + fips.trimmed().toLower() + QStringLiteral("/Currency"));
+}
+
+QString banknoteAddress(const QString &alpha2)
+{
+    return web(kBanknoteHost, u'/' + alpha2.trimmed().toLower() + QStringLiteral(".htm"));
+}
+
+QString airportAddress(const QString &countryName)
+{
+    return web(kAirportHost,
+               QStringLiteral("/alphabetical/country-name/") + countryName.left(1).toLower() + QStringLiteral(".html"));
+}
+
+QString worldClockAddress(const QString &alpha2)
+{
+    return web(kWorldClockHost, QStringLiteral("/current_time_in_") + alpha2.trimmed() + QStringLiteral(".aspx"));
+}
+
+bool isTldForm(const QString &trimmedTld)
+{
+    return trimmedTld.size() == 3 && trimmedTld.startsWith(u'.');
+}
+
+QString unknownTldMessage(const QString &trimmedTld)
+{
+    return QStringLiteral("There is no such TLD Code <") + trimmedTld + QStringLiteral("> in database.\r\n")
+        + QStringLiteral("Make sure that the form is correct. (eg: .uk)");
+}
+
+bool hasLargeFlag(const QString &trimmedFips)
+{
+    for (const char *none : {"AY", "GZ", "WI", "WE"})
+        if (trimmedFips == QLatin1StringView(none))
+            return false;
+    return true;
+}
+
+QString noLargeFlagMessage(const QString &countryName)
+{
+    return QStringLiteral("Sorry but large picture is not available for \r\n\r\n        ") + countryName
+        + QStringLiteral(" flag.");
 }
 
 } // namespace orbilex

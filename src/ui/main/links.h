@@ -1,16 +1,38 @@
 #pragma once
-// The two reference links of a country, built from its FIPS 10-4 code. They
-// are kept without a scheme, as the record's extra-information fields are.
-// The mid-2000s pages they name live on in a web archive.
+// The web addresses the main window opens, built from what it shows. The
+// mid-2000s pages their paths name live on in a web archive; the world clock
+// must show today's time, so it is asked live.
 
 #include <QString>
+
+#include <optional>
 
 namespace orbilex {
 
 inline constexpr const char *kFactbookHost = "web.archive.org/web/2006/www.cia.gov";
 inline constexpr const char *kStatisticsHost = "web.archive.org/web/2006/www.nationmaster.com";
+inline constexpr const char *kOlympicHost = "web.archive.org/web/2006/www.olympic.org";
+inline constexpr const char *kBanknoteHost = "web.archive.org/web/2006/www.banknotes.com";
+inline constexpr const char *kAirportHost = "web.archive.org/web/2006/www.world-airport-codes.com";
+inline constexpr const char *kWorldClockHost = "www.worldtimeserver.com";
 
+// The record's two reference links, kept without a scheme.
 QString factbookLink(const QString &fips);
 QString statisticsLink(const QString &fips);
+
+QString largeFlagAddress(const QString &fips);
+QString olympicAddress(const QString &ioc);
+QString currencyAddress(const QString &fips);
+QString banknoteAddress(const QString &alpha2);
+QString airportAddress(const QString &countryName);
+QString worldClockAddress(const QString &alpha2);
+
+// A top-level domain is looked up only in the form ".xx".
+bool isTldForm(const QString &trimmedTld);
+QString unknownTldMessage(const QString &trimmedTld);
+
+// The flags that have no large picture.
+bool hasLargeFlag(const QString &trimmedFips);
+QString noLargeFlagMessage(const QString &countryName);
 
 } // namespace orbilex

@@ -1,0 +1,64 @@
+// The country clock and daylight saving: the one-second tick refreshes the
+// three clocks, the title and the tray tooltip; the rule shifts the GMT
+// deviation by whole months.
+
+#include "platform/apperror.h"
+#include "time/dst.h"
+#include "time/gmt.h"
+#include "ui/main/frmMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace orbilex {
+
+void frmMain::CheckDST()
+{
+    if (!chkDST->isChecked()) {
+        const QString name = cmbCountryName->currentText();
+        ShowCountryRecord();
+        if (name == QLatin1StringView("United States")) {
+            const QString stored = m_env.settings->read(keys::USCi.name, "1");
+            const std::optional<int> line = storedNumber(stored);
+            if (line && *line >= 0 && *line < cmbCity->count())
+                cmbCity->setCurrentIndex(*line);
+        }
+        return;
+    }
+    const std::optional<QString> shifted
+        = dstDeviation(txtCountryName->text(), m_env.clock->localNow().date().month(), txtGMT->text());
+    if (shifted)
+        txtGMT->setText(*shifted);
+}
+
+void frmMain::UpdateCountryTime()
+{
+    const std::optional<int> minutes = deviationMinutes(txtGMT->text());
+    if (minutes)
+        SetCountryTime(*minutes);
+    else
+        txtcTime->setText(QStringLiteral(".unknown"));
+}
+
+void frmMain::SetCountryTime(int minutes)
+{
+    txtcTime->setText(countryTimeText(m_env.clock->utcNow().time(), minutes));
+}
+
+void frmMain::timClockTick()
+{
+    const QDateTime utc = m_env.clock->utcNow();
+    // The title shows the country time of the previous tick.
+    setWindowTitle(QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ")
+                   + txtcTime->text());
+    guarded([&] {
+        if (trayEnabled() && m_tray)
+            m_tray->setToolTip(windowTitle());
+    });
+    txtGMTc->setText(clockText(utc.time()));
+    UpdateCountryTime();
+    txtClock->setText(clockText(m_env.clock->localNow().time()));
+}
+
+} // namespace orbilex
