@@ -124,12 +124,16 @@ struct TestEnvironment {
         auto d = std::make_unique<ScriptedDialogs>();
         dialogs = d.get();
         env.dialogs = std::move(d);
+        env.endProgram = [this](int code) { endings.push_back(code); };
         env.makeTrayIcon = [this](QWidget *) {
             auto t = std::make_unique<FakeTray>();
             tray = t.get();
             return t;
         };
     }
+
+    // The exit codes the program asked to end with.
+    std::vector<int> endings;
 
     QString setting(const char *key) const { return env.settings->read(key); }
     void setSetting(const char *key, const QString &value) { env.settings->write(key, value); }

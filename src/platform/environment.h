@@ -55,6 +55,9 @@ struct Environment {
     // Makes the notification-area icon of a window; double-clicking it
     // restores that window.
     std::function<std::unique_ptr<TrayIcon>(QWidget *window)> makeTrayIcon;
+    // Ends the program at once; the unload, a fatal error and the uninstall
+    // come here.
+    std::function<void(int exitCode)> endProgram;
 
     QString programFile(const QString &name) const { return programFolder.filePath(name); }
 };

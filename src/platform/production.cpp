@@ -104,6 +104,7 @@ Environment makeProductionEnvironment()
     env.clock = std::make_unique<SystemClock>();
     env.shell = std::make_unique<DesktopShell>();
     env.dialogs = std::make_unique<MessageBoxes>();
+    env.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
     return env;
 }
 

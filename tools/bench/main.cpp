@@ -14,6 +14,7 @@
 // teardown that follows.
 
 #include "data/countries.h"
+#include "data/text.h"
 #include "desktop/systemtray.h"
 #include "fakes.h"
 #include "platform/production.h"
@@ -83,10 +84,14 @@ int waitForFirstPaint()
     return QApplication::exec();
 }
 
-void printStamps(qint64 mainNs, qint64 appNs, qint64 builtNs, qint64 shownCallNs, qint64 paintedNs)
+// One line of key=value fields; the script reads the stamps, the size and the
+// widget count say what was painted.
+void printStart(const QWidget &window, qint64 mainNs, qint64 appNs, qint64 builtNs, qint64 showNs, qint64 paintedNs)
 {
-    std::printf("main_ns=%lld app_ns=%lld built_ns=%lld show_ns=%lld painted_ns=%lld\n", (long long)mainNs,
-                (long long)appNs, (long long)builtNs, (long long)shownCallNs, (long long)paintedNs);
+    std::printf("main_ns=%lld app_ns=%lld built_ns=%lld show_ns=%lld painted_ns=%lld window=%dx%d widgets=%lld\n",
+        static_cast<long long>(mainNs), static_cast<long long>(appNs), static_cast<long long>(builtNs),
+        static_cast<long long>(showNs), static_cast<long long>(paintedNs), window.width(), window.height(),
+        static_cast<long long>(window.findChildren<QWidget *>().size()));
 }
 
 int startupMain(int argc, char **argv, qint64 mainNs)
@@ -100,9 +105,9 @@ int startupMain(int argc, char **argv, qint64 mainNs)
 
     Environment env = makeProductionEnvironment();
     env.makeTrayIcon = [](QWidget *window) { return std::make_unique<SystemTrayIcon>(window); };
-    if (QFile::exists(env.programFile(QLatin1StringView(kUserDbFile))))
-        std::fprintf(stderr, "note: %s exists, so every selection reads it\n",
-                     qPrintable(env.programFile(QLatin1StringView(kUserDbFile))));
+    const QString userDb = env.programFile(QLatin1StringView(kUserDbFile));
+    if (QFile::exists(userDb))
+        std::fprintf(stderr, "note: %s exists, so every selection reads it\n", qPrintable(userDb));
     frmMain window(env);
     const qint64 builtNs = wallNs();
 
@@ -117,15 +122,11 @@ int startupMain(int argc, char **argv, qint64 mainNs)
     // A start that shows the wrong country, or none, measures nothing.
     const std::optional<int> stored = storedNumber(env.settings->read(keys::CountryName));
     const QString shown = window.findChild<QLineEdit *>(QStringLiteral("txtCountryName"))->text();
-    if (!stored || *stored < 0 || *stored >= kCountryCount
-        || shown != QString::fromUtf8(kCountryNames[std::size_t(*stored)].data(),
-                                      qsizetype(kCountryNames[std::size_t(*stored)].size()))) {
+    if (!stored || *stored < 0 || *stored >= kCountryCount || shown != qs(kCountryNames[std::size_t(*stored)])) {
         std::fprintf(stderr, "the window shows \"%s\", not the stored country\n", qPrintable(shown));
         return 3;
     }
-    printStamps(mainNs, appNs, builtNs, showNs, watch.paintedNs);
-    std::printf("window=%dx%d widgets=%lld\n", window.width(), window.height(),
-                (long long)window.findChildren<QWidget *>().size());
+    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
     return 0;
 }
 
@@ -148,9 +149,7 @@ int startupEmpty(int argc, char **argv, qint64 mainNs, bool withText)
     const int rc = waitForFirstPaint();
     if (rc != 0)
         return rc;
-    printStamps(mainNs, appNs, builtNs, showNs, watch.paintedNs);
-    std::printf("window=%dx%d widgets=%lld\n", window.width(), window.height(),
-                (long long)window.findChildren<QWidget *>().size());
+    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
     return 0;
 }
 
@@ -237,8 +236,7 @@ SelectionRun measureSelection(int rounds, bool withUserDb)
             list->setCurrentIndex(i);
             run.selectNs.push_back(timer.nsecsElapsed());
 
-            const std::string_view expected = kCountryNames[std::size_t(i)];
-            if (name->text() != QString::fromUtf8(expected.data(), qsizetype(expected.size())))
+            if (name->text() != qs(kCountryNames[std::size_t(i)]))
                 ++run.wrong;
             if (withUserDb && i == kCheckedCountry && longName->text() != QLatin1StringView(kCheckedLongName))
                 ++run.wrong;
@@ -254,10 +252,10 @@ SelectionRun measureSelection(int rounds, bool withUserDb)
 
 void printRun(const char *title, const SelectionRun &run, int rounds)
 {
-    std::printf("%s: %.2f ms per country (%d countries x %d rounds)\n", title, medianMs(run.selectNs), kCountryCount,
-                rounds);
+    std::printf(
+        "%s: %.2f ms per country (%d countries x %d rounds)\n", title, medianMs(run.selectNs), kCountryCount, rounds);
     std::printf("  90th percentile %.2f ms, slowest %.2f ms; the repaint after it %.2f ms median (%d paints)\n",
-                percentileMs(run.selectNs, 0.9), percentileMs(run.selectNs, 1.0), medianMs(run.repaintNs), run.paints);
+        percentileMs(run.selectNs, 0.9), percentileMs(run.selectNs, 1.0), medianMs(run.repaintNs), run.paints);
     if (run.wrong)
         std::printf("  WRONG: %d selections did not show their country or override\n", run.wrong);
 }

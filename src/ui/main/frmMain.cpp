@@ -120,6 +120,7 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     connectButtons();
     connectLinks();
     connectExport();
+    connectCompanions();
     Load();
     cmbCountryName->setFocus();
 }

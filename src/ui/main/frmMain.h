@@ -62,6 +62,14 @@ public:
 
     Environment &environment() const { return m_env; }
 
+    enum class CompanionKind { IpToCountry, IsoLanguages, WorldMap, Latitudes, About, Count };
+    // The companion window, loaded (hidden) on first need; null while that
+    // window is not part of the program.
+    QWidget *companion(CompanionKind kind);
+    QWidget *loadedCompanion(CompanionKind kind) const;
+    bool companionVisible(CompanionKind kind) const;
+    void showCompanion(CompanionKind kind);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -125,6 +133,13 @@ private:
     void cmbCodeEdited();
     void codeBoxChosen(QComboBox *box);
 
+    // Companion windows.
+    QWidget *makeCompanion(CompanionKind kind);
+    void connectCompanions();
+    void reopenCompanions();
+    void writeCompanionState();
+    void unloadCompanions();
+
     // The country clock.
     void timClockTick();
 
@@ -161,6 +176,7 @@ private:
     OptionPanelSizes m_panelSizes;
     int m_panelHeightTwips = 0;
     std::unique_ptr<TrayIcon> m_tray;
+    std::array<std::unique_ptr<QWidget>, std::size_t(CompanionKind::Count)> m_companions;
     bool m_startHidden = false;
     bool m_startMinimised = false;
     bool m_unloaded = false;

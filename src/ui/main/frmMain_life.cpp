@@ -85,7 +85,7 @@ void frmMain::Load()
                             cmbLanguage, cmbISO3, cmbDSCode})
         list->setCurrentIndex(-1);
     connectLists();
-    // (Companion windows open at exit reopen here once they exist.)
+    reopenCompanions();
     guarded([&] {
         const QString stored = settings.read(keys::CountryName);
         if (stored.isEmpty()) {
@@ -235,11 +235,11 @@ void frmMain::Unload()
                                  : isMaximized() ? QStringLiteral("2")
                                                  : QStringLiteral("0"));
     settings.write(keys::wVis, truthText(isVisible()));
-    // No companion window is open yet.
-    for (const SettingKey &key : {keys::wip, keys::wiso, keys::wmap, keys::wlat})
-        settings.write(key, truthText(false));
+    writeCompanionState();
+    unloadCompanions();
     settings.backend().sync();
-    QCoreApplication::quit();
+    if (m_env.endProgram)
+        m_env.endProgram(0);
 }
 
 // The panel animation counts the window's inner height, so the panel comes

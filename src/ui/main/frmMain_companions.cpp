@@ -1,0 +1,110 @@
+// The companion windows: loaded on first need, hidden until shown, reopened
+// at start when they were open at exit, and unloaded with the main window.
+
+#include "platform/apperror.h"
+#include "ui/main/frmMain.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace orbilex {
+
+namespace {
+
+struct CompanionInfo {
+    frmMain::CompanionKind kind;
+    const SettingKey *visibleKey;
+    const char *button;
+};
+
+// In the order the load reopens them and the unload writes and closes them.
+const CompanionInfo kCompanions[] = {
+    {frmMain::CompanionKind::IpToCountry, &keys::wip, "cmdIP2Location"},
+    {frmMain::CompanionKind::IsoLanguages, &keys::wiso, "cmdISOLang"},
+    {frmMain::CompanionKind::WorldMap, &keys::wmap, "cmdMapShow"},
+    {frmMain::CompanionKind::Latitudes, &keys::wlat, "cmdLatMore"},
+};
+
+} // namespace
+
+QWidget *frmMain::companion(CompanionKind kind)
+{
+    auto &slot = m_companions[std::size_t(kind)];
+    if (!slot)
+        slot.reset(makeCompanion(kind));
+    return slot.get();
+}
+
+QWidget *frmMain::loadedCompanion(CompanionKind kind) const
+{
+    return m_companions[std::size_t(kind)].get();
+}
+
+bool frmMain::companionVisible(CompanionKind kind) const
+{
+    const QWidget *w = loadedCompanion(kind);
+    return w && w->isVisible();
+}
+
+void frmMain::showCompanion(CompanionKind kind)
+{
+    QWidget *w = companion(kind);
+    if (!w)
+        return;
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void frmMain::connectCompanions()
+{
+    for (const CompanionInfo &c : kCompanions)
+        connect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
+                [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
+    connect(cmdAbout, &QPushButton::clicked, this,
+            [this] { guarded([&] { showCompanion(CompanionKind::About); }); });
+}
+
+void frmMain::reopenCompanions()
+{
+    for (const CompanionInfo &c : kCompanions)
+        guarded([&] {
+            if (m_env.settings->read(*c.visibleKey) == QLatin1StringView("True"))
+                showCompanion(c.kind);
+        });
+}
+
+void frmMain::writeCompanionState()
+{
+    for (const CompanionInfo &c : kCompanions)
+        m_env.settings->write(*c.visibleKey, truthText(companionVisible(c.kind)));
+}
+
+void frmMain::unloadCompanions()
+{
+    for (const CompanionInfo &c : kCompanions)
+        if (companionVisible(c.kind))
+            loadedCompanion(c.kind)->close();
+}
+
+} // namespace orbilex
+
+namespace orbilex {
+
+// Each companion window joins the program here; its owner is the main window,
+// which hands it the environment.
+QWidget *frmMain::makeCompanion(CompanionKind kind)
+{
+    switch (kind) {
+    case CompanionKind::IpToCountry:
+    case CompanionKind::IsoLanguages:
+    case CompanionKind::WorldMap:
+    case CompanionKind::Latitudes:
+    case CompanionKind::About:
+    case CompanionKind::Count:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace orbilex
