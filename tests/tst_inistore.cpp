@@ -246,6 +246,20 @@ private slots:
         QVERIFY(QFile::exists(userdb()));
     }
 
+    void readSectionHoldsOnlyThatSection()
+    {
+        IniStore store = storeAt(userdb());
+        QVERIFY(store.ReadSection(u"1"_s).isEmpty());
+        store.WriteValue(u"1"_s, u"LongName"_s, u"one"_s);
+        store.WriteValue(u"1"_s, u"GMT"_s, QString());
+        store.WriteValue(u"10"_s, u"LongName"_s, u"ten"_s);
+        const QHash<QString, QString> one = store.ReadSection(u"1"_s);
+        QCOMPARE(one.size(), 2);
+        QCOMPARE(one.value(u"LongName"_s), u"one"_s);
+        QVERIFY(one.contains(u"GMT"_s));
+        QCOMPARE(store.ReadSection(u"10"_s).value(u"LongName"_s), u"ten"_s);
+    }
+
     void removeSectionOfAMissingFileCreatesNone()
     {
         IniStore store = storeAt(userdb());

@@ -145,6 +145,17 @@ QString IniStore::ReadValue(const QString &section, const QString &key, const QS
     return it == map.cend() ? defaultValue : asText(*it);
 }
 
+QHash<QString, QString> IniStore::ReadSection(const QString &section) const
+{
+    QHash<QString, QString> values;
+    const QString prefix = section + u'/';
+    const QSettings::SettingsMap map = load(m_path);
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        if (it.key().startsWith(prefix))
+            values.insert(it.key().mid(prefix.size()), asText(*it));
+    return values;
+}
+
 void IniStore::WriteValue(const QString &section, const QString &key, const QString &value)
 {
     update(m_path, m_lockTimeout, [&](QSettings::SettingsMap &map) {

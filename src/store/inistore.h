@@ -4,6 +4,7 @@
 // temporary file renamed into place and a second writer is kept out by a
 // lock file.
 
+#include <QHash>
 #include <QString>
 
 namespace orbilex {
@@ -17,6 +18,10 @@ public:
 
     // The stored text, or defaultValue when the section or key is missing.
     QString ReadValue(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
+
+    // Every key of one section with its text, read in one pass: a shown
+    // country reads its ten overrides so, not ten times the file.
+    QHash<QString, QString> ReadSection(const QString &section) const;
 
     // Stores the value at once, creating the file and the section when missing.
     // Throws AppError when the file cannot be written; the old file is then

@@ -153,7 +153,7 @@ int startupEmpty(int argc, char **argv, qint64 mainNs, bool withText)
     return 0;
 }
 
-// The selection figures ------------------------------------------------------
+// Selection: the time of one change of the country list, cascade included.
 
 double medianMs(std::vector<qint64> ns)
 {
@@ -260,7 +260,7 @@ void printRun(const char *title, const SelectionRun &run, int rounds)
         std::printf("  WRONG: %d selections did not show their country or override\n", run.wrong);
 }
 
-int select(int argc, char **argv)
+int selectionFigures(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
@@ -281,7 +281,7 @@ int main(int argc, char *argv[])
     const qint64 mainNs = wallNs();
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (mode == "select")
-        return select(argc, argv);
+        return selectionFigures(argc, argv);
     if (mode == "startup-main")
         return startupMain(argc, argv, mainNs);
     if (mode == "startup-empty")

@@ -118,40 +118,50 @@ void frmMain::loadFieldChecks()
         });
 }
 
+namespace {
+
+// One call per list: appending entry by entry costs a millisecond at start.
+template<typename Rows, typename Text>
+void fill(QComboBox *list, const Rows &rows, Text text)
+{
+    QStringList entries;
+    entries.reserve(qsizetype(rows.size()));
+    for (const auto &row : rows)
+        entries << qs(text(row));
+    list->addItems(entries);
+}
+
+std::string_view same(std::string_view s)
+{
+    return s;
+}
+
+} // namespace
+
 void frmMain::FillCodeLists()
 {
-    for (const CountryCodes &c : kCodes)
-        cmbCountryCode->addItem(qs(c.alpha2));
-    for (std::string_view name : kCountryNames)
-        cmbCountryName->addItem(qs(name));
-    for (const CountryCodes &c : kCodes)
-        cmbTLD->addItem(qs(c.tld));
-    for (const CountryCodes &c : kCodes)
-        cmbFIPS->addItem(qs(c.fips));
-    for (std::string_view code : kDialingCodes)
-        cmbCode->addItem(qs(code));
-    for (const CountryCodes &c : kCodes)
-        cmbIOC->addItem(qs(c.ioc));
-    for (const CountryCodes &c : kCodes)
-        cmbCurrencyCode->addItem(qs(c.currency));
+    fill(cmbCountryCode, kCodes, [](const CountryCodes &c) { return c.alpha2; });
+    fill(cmbCountryName, kCountryNames, same);
+    fill(cmbTLD, kCodes, [](const CountryCodes &c) { return c.tld; });
+    fill(cmbFIPS, kCodes, [](const CountryCodes &c) { return c.fips; });
+    fill(cmbCode, kDialingCodes, same);
+    fill(cmbIOC, kCodes, [](const CountryCodes &c) { return c.ioc; });
+    fill(cmbCurrencyCode, kCodes, [](const CountryCodes &c) { return c.currency; });
 }
 
 void frmMain::FillLanguageList()
 {
-    for (const CountryCodes &c : kCodes)
-        cmbLanguage->addItem(qs(c.language));
+    fill(cmbLanguage, kCodes, [](const CountryCodes &c) { return c.language; });
 }
 
 void frmMain::FillISO3List()
 {
-    for (const CountryCodes &c : kCodes)
-        cmbISO3->addItem(qs(c.alpha3));
+    fill(cmbISO3, kCodes, [](const CountryCodes &c) { return c.alpha3; });
 }
 
 void frmMain::FillDSCodeList()
 {
-    for (const CountryCodes &c : kCodes)
-        cmbDSCode->addItem(qs(c.sign));
+    fill(cmbDSCode, kCodes, [](const CountryCodes &c) { return c.sign; });
 }
 
 void frmMain::showAsLoaded()

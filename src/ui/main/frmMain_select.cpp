@@ -102,9 +102,9 @@ void frmMain::applyOverrides(int country)
     if (!QFileInfo::exists(path))
         return;
     m_ini.SetFile(path);
-    const QString section = QString::number(country);
+    const QHash<QString, QString> section = m_ini.ReadSection(QString::number(country));
     for (const char *key : kOverrideReadOrder) {
-        const QString value = m_ini.ReadValue(section, QLatin1StringView(key), QString());
+        const QString value = section.value(QLatin1StringView(key));
         if (value.isEmpty())
             continue;
         const auto field = std::ranges::find_if(kOverrideFields,
