@@ -1,7 +1,8 @@
 #pragma once
-// The source the IP-to-country window asks. Its database is opened on demand;
-// the environment only holds the slot.
+// The source the IP-to-country window asks: a country database opened on
+// demand. The environment holds the slot; tests can hand in a small one.
 
+#include <QDateTime>
 #include <QString>
 
 namespace orbilex {
@@ -10,10 +11,18 @@ class IpDatabase
 {
 public:
     virtual ~IpDatabase() = default;
-    // Two-letter country code of a dotted-quad IPv4 address, "-" when none.
+    // The registration step: finds and opens the database file. False when it
+    // cannot; path() then names the file that was looked for.
+    virtual bool open() = 0;
+    virtual bool isOpen() const = 0;
+    virtual QString path() const = 0;
+    // Two-letter country code of a dotted-quad IPv4 address, "-" for anything
+    // else or an address the database does not place.
     virtual QString shortName(const QString &address) const = 0;
     // The country's name as the database gives it, empty when it has none.
     virtual QString longName(const QString &address) const = 0;
+    // When the open database was built; invalid while none is open.
+    virtual QDateTime buildDate() const = 0;
 };
 
 } // namespace orbilex
