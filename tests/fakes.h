@@ -76,29 +76,53 @@ public:
     }
 };
 
-class FakeTray final : public TrayIcon
-{
-public:
+// What the notification area saw. It outlives the icons the program makes
+// and removes, so a test can look at it afterwards.
+struct FakeTrayState {
     bool isAvailable = true;
     bool made = false;
     int creates = 0;
     int destroys = 0;
     QString toolTip;
-    bool available() const override { return isAvailable; }
+    TrayIcon *current = nullptr;
+
+    bool exists() const { return made; }
+    // The shell reporting the mouse on the icon.
+    void send(int message)
+    {
+        if (current && current->onMessage)
+            current->onMessage(message);
+    }
+};
+
+class FakeTray final : public TrayIcon
+{
+public:
+    explicit FakeTray(FakeTrayState &state)
+        : m_state(state)
+    {
+        m_state.current = this;
+    }
+    ~FakeTray() override { m_state.current = nullptr; }
+    bool available() const override { return m_state.isAvailable; }
     void create() override
     {
-        if (!isAvailable)
+        if (!m_state.isAvailable)
             return;
-        made = true;
-        ++creates;
+        m_state.made = true;
+        ++m_state.creates;
     }
     void destroy() override
     {
-        made = false;
-        ++destroys;
+        m_state.made = false;
+        ++m_state.destroys;
     }
-    bool exists() const override { return made; }
-    void setToolTip(const QString &text) override { toolTip = text; }
+    bool exists() const override { return m_state.made; }
+    void setToolTip(const QString &text) override { m_state.toolTip = text; }
+    void setIcon(const QIcon &) override {}
+
+private:
+    FakeTrayState &m_state;
 };
 
 // An environment whose files all live in one temporary folder.
@@ -108,7 +132,9 @@ struct TestEnvironment {
     FakeClock *clock = nullptr;
     RecordingShell *shell = nullptr;
     ScriptedDialogs *dialogs = nullptr;
-    FakeTray *tray = nullptr;
+    FakeTrayState trayState;
+    // Set once the program has made its first tray icon.
+    FakeTrayState *tray = nullptr;
 
     TestEnvironment()
     {
@@ -125,10 +151,9 @@ struct TestEnvironment {
         dialogs = d.get();
         env.dialogs = std::move(d);
         env.endProgram = [this](int code) { endings.push_back(code); };
-        env.makeTrayIcon = [this](QWidget *) {
-            auto t = std::make_unique<FakeTray>();
-            tray = t.get();
-            return t;
+        env.makeTrayIcon = [this] {
+            tray = &trayState;
+            return std::make_unique<FakeTray>(trayState);
         };
     }
 

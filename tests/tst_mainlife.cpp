@@ -106,12 +106,7 @@ private slots:
         {
             // ... but never when no icon exists to bring it back.
             MainWindow m;
-            m.te.env.makeTrayIcon = [&m](QWidget *) {
-                auto t = std::make_unique<FakeTray>();
-                t->isAvailable = false;
-                m.te.tray = t.get();
-                return t;
-            };
+            m.te.trayState.isAvailable = false;
             m.te.setSetting("wState", QStringLiteral("1"));
             m.te.setSetting("wVis", QStringLiteral("True"));
             m.open();
@@ -128,14 +123,15 @@ private slots:
             m.te.setSetting("EnableTray", QStringLiteral("0"));
             m.te.setSetting("OTray", QStringLiteral("0"));
             m.open();
-            QVERIFY(!m.te.tray->exists());
+            QVERIFY(!m.window->trayWindow());
+            QVERIFY(!m.te.tray);
             QVERIFY(!m.get("cmdExit")->isEnabled());
         }
         {
             MainWindow m;
             m.te.setSetting("EnableTray", QStringLiteral("0"));
             m.open();
-            QVERIFY(!m.te.tray->exists());
+            QVERIFY(!m.window->trayWindow());
             QVERIFY(m.get("cmdExit")->isEnabled());
         }
     }

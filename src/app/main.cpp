@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     orbilex::Environment env = orbilex::makeProductionEnvironment();
-    env.makeTrayIcon = [](QWidget *window) { return std::make_unique<orbilex::SystemTrayIcon>(window); };
+    env.makeTrayIcon = [] { return std::make_unique<orbilex::SystemTrayIcon>(); };
     orbilex::frmMain window(env);
     window.showAsLoaded();
     return QApplication::exec();

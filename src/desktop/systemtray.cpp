@@ -1,15 +1,10 @@
 #include "desktop/systemtray.h"
 
 #include <QSystemTrayIcon>
-#include <QWidget>
 
 namespace orbilex {
 
-SystemTrayIcon::SystemTrayIcon(QWidget *window)
-    : m_window(window)
-{
-}
-
+SystemTrayIcon::SystemTrayIcon() = default;
 SystemTrayIcon::~SystemTrayIcon() = default;
 
 bool SystemTrayIcon::available() const
@@ -21,15 +16,30 @@ void SystemTrayIcon::create()
 {
     if (m_icon || !available())
         return;
-    m_icon = std::make_unique<QSystemTrayIcon>(m_window->windowIcon());
-    m_icon->setToolTip(m_window->windowTitle());
-    QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, m_window,
-                     [window = m_window](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
-                             return;
-                         window->showNormal();
-                         window->activateWindow();
-                     });
+    m_icon = std::make_unique<QSystemTrayIcon>(m_picture);
+    m_icon->setToolTip(m_toolTip);
+    // Qt reports whole clicks; they reach the program as the press and
+    // release messages the tray window decodes.
+    QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (!onMessage)
+            return;
+        switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            onMessage(513);
+            onMessage(514);
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            onMessage(515);
+            break;
+        case QSystemTrayIcon::Context:
+            onMessage(516);
+            onMessage(517);
+            break;
+        case QSystemTrayIcon::MiddleClick:
+        case QSystemTrayIcon::Unknown:
+            break;
+        }
+    });
     m_icon->show();
 }
 
@@ -45,8 +55,16 @@ bool SystemTrayIcon::exists() const
 
 void SystemTrayIcon::setToolTip(const QString &text)
 {
+    m_toolTip = text;
     if (m_icon)
-        m_icon->setToolTip(text.left(63));
+        m_icon->setToolTip(text);
+}
+
+void SystemTrayIcon::setIcon(const QIcon &icon)
+{
+    m_picture = icon;
+    if (m_icon)
+        m_icon->setIcon(icon);
 }
 
 } // namespace orbilex

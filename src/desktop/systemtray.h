@@ -5,7 +5,6 @@
 #include <memory>
 
 class QSystemTrayIcon;
-class QWidget;
 
 namespace orbilex {
 
@@ -13,7 +12,7 @@ namespace orbilex {
 class SystemTrayIcon final : public TrayIcon
 {
 public:
-    explicit SystemTrayIcon(QWidget *window);
+    SystemTrayIcon();
     ~SystemTrayIcon() override;
 
     bool available() const override;
@@ -21,10 +20,12 @@ public:
     void destroy() override;
     bool exists() const override;
     void setToolTip(const QString &text) override;
+    void setIcon(const QIcon &icon) override;
 
 private:
-    QWidget *m_window;
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    QString m_toolTip;
+    QIcon m_picture;
 };
 
 } // namespace orbilex

@@ -52,9 +52,8 @@ struct Environment {
     std::unique_ptr<ShellOpen> shell;
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<IpDatabase> ipDatabase;
-    // Makes the notification-area icon of a window; double-clicking it
-    // restores that window.
-    std::function<std::unique_ptr<TrayIcon>(QWidget *window)> makeTrayIcon;
+    // Makes the notification-area icon the tray window shows.
+    std::function<std::unique_ptr<TrayIcon>()> makeTrayIcon;
     // Ends the program at once; the unload, a fatal error and the uninstall
     // come here.
     std::function<void(int exitCode)> endProgram;

@@ -1,9 +1,14 @@
 #pragma once
-// The icon in the desktop's notification area, as the main window needs it:
-// made and removed by the window's life, and able to bring a hidden window
-// back. A desktop without a notification area has none to make.
+// The icon in the desktop's notification area: shown and removed, given a
+// tip and a picture, and reporting the mouse on it as the shell's mouse
+// messages (512 move, 513/514 left down/up, 515 left double-click, 516/517
+// right down/up, 518 right double-click). A desktop without a notification
+// area has none to show.
 
+#include <QIcon>
 #include <QString>
+
+#include <functional>
 
 namespace orbilex {
 
@@ -17,6 +22,9 @@ public:
     virtual void destroy() = 0;
     virtual bool exists() const = 0;
     virtual void setToolTip(const QString &text) = 0;
+    virtual void setIcon(const QIcon &icon) = 0;
+
+    std::function<void(int message)> onMessage;
 };
 
 } // namespace orbilex

@@ -104,7 +104,7 @@ int startupMain(int argc, char **argv, qint64 mainNs)
     const qint64 appNs = wallNs();
 
     Environment env = makeProductionEnvironment();
-    env.makeTrayIcon = [](QWidget *window) { return std::make_unique<SystemTrayIcon>(window); };
+    env.makeTrayIcon = [] { return std::make_unique<SystemTrayIcon>(); };
     const QString userDb = env.programFile(QLatin1StringView(kUserDbFile));
     if (QFile::exists(userDb))
         std::fprintf(stderr, "note: %s exists, so every selection reads it\n", qPrintable(userDb));

@@ -2,6 +2,7 @@
 
 #include "ui/main/frmMain.h"
 
+#include "desktop/frmSysTray.h"
 #include "platform/apperror.h"
 #include "ui/flags.h"
 #include "ui/main/fields.h"
@@ -99,7 +100,6 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orbilex"));
     buildWindow();
-    m_tray = m_env.makeTrayIcon ? m_env.makeTrayIcon(this) : nullptr;
 
     const auto timer = [this](const char *name, int ms) {
         auto *t = named(new QTimer(this), name);
@@ -125,6 +125,8 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     cmbCountryName->setFocus();
 }
 
+frmMain::~frmMain() = default;
+
 void frmMain::connectButtons()
 {
     for (const OverrideField &f : kOverrideFields) {
@@ -138,6 +140,7 @@ void frmMain::connectButtons()
     connect(cmdResetDB, &QPushButton::clicked, this, &frmMain::resetFile);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::hideToTray);
     connect(chkOption, &QCheckBox::toggled, this, [this] { guarded([&] { chkOptionClicked(); }); });
+    connect(chkTray, &QCheckBox::toggled, this, [this] { guarded([&] { chkTrayClicked(); }); });
     connect(chkDST, &QCheckBox::toggled, this, [this] { guarded([&] { CheckDST(); }); });
 }
 

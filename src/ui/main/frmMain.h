@@ -23,6 +23,8 @@ class QPushButton;
 
 namespace orbilex {
 
+class frmSysTray;
+
 // The main window: one country at a time. Every way of choosing a country ends
 // as a change of the country list's selection, which runs SelectCountry; the
 // mirrored lists stop calling each other because setting a list to the entry
@@ -35,6 +37,7 @@ class frmMain : public QWidget
     Q_OBJECT
 public:
     explicit frmMain(Environment &env, QWidget *parent = nullptr);
+    ~frmMain() override;
 
     // Shows the window in the state the load chose (normal, minimised or not at all).
     void showAsLoaded();
@@ -61,6 +64,8 @@ public:
     void hideToTray();
 
     Environment &environment() const { return m_env; }
+    // The tray window while the icon is on; null otherwise.
+    frmSysTray *trayWindow() const;
 
     enum class CompanionKind { IpToCountry, IsoLanguages, WorldMap, Latitudes, About, Count };
     // The companion window, loaded (hidden) on first need; null while that
@@ -140,6 +145,14 @@ private:
     void writeCompanionState();
     void unloadCompanions();
 
+    // The tray icon.
+    void eSystray();
+    void restoreFromTray();
+    void trayMouseDown(int button);
+    void trayMenuClick(const QString &key);
+    void chkTrayClicked();
+    void updateHideButton();
+
     // The country clock.
     void timClockTick();
 
@@ -175,7 +188,7 @@ private:
     TypeAhead m_typeAhead;
     OptionPanelSizes m_panelSizes;
     int m_panelHeightTwips = 0;
-    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<frmSysTray> m_frmSysTray;
     std::array<std::unique_ptr<QWidget>, std::size_t(CompanionKind::Count)> m_companions;
     bool m_startHidden = false;
     bool m_startMinimised = false;

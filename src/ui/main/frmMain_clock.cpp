@@ -2,6 +2,7 @@
 // three clocks, the title and the tray tooltip; the rule shifts the GMT
 // deviation by whole months.
 
+#include "desktop/frmSysTray.h"
 #include "platform/apperror.h"
 #include "time/dst.h"
 #include "time/gmt.h"
@@ -53,8 +54,8 @@ void frmMain::timClockTick()
     setWindowTitle(QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ")
                    + txtcTime->text());
     guarded([&] {
-        if (trayEnabled() && m_tray)
-            m_tray->setToolTip(windowTitle());
+        if (trayEnabled() && m_frmSysTray)
+            m_frmSysTray->setToolTip(windowTitle());
     });
     txtGMTc->setText(clockText(utc.time()));
     UpdateCountryTime();

@@ -5,6 +5,7 @@
 #include "data/countries.h"
 #include "data/dialing.h"
 #include "data/text.h"
+#include "desktop/frmSysTray.h"
 #include "platform/apperror.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
@@ -98,13 +99,14 @@ void frmMain::Load()
         cmbCountryName->setCurrentIndex(*i);
     });
     guarded([&] {
-        if (trayEnabled() && m_tray)
-            m_tray->create();
+        if (trayEnabled())
+            eSystray();
     });
     guarded([&] {
         if (!trayEnabled() && settings.read(keys::OTray) == QLatin1StringView("0"))
             cmdExit->setEnabled(false);
     });
+    guarded([&] { updateHideButton(); });
 }
 
 void frmMain::loadFieldChecks()
@@ -211,15 +213,15 @@ void frmMain::changeEvent(QEvent *event)
 // there to bring it back.
 void frmMain::sendToTrayWhenMinimised()
 {
-    if (isMinimized() && trayEnabled() && m_tray && m_tray->exists())
+    if (isMinimized() && trayEnabled() && m_frmSysTray && m_frmSysTray->iconShown())
         hide();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
     guarded([&] {
-        if (trayEnabled() && m_tray)
-            m_tray->destroy();
+        if (trayEnabled())
+            m_frmSysTray.reset();
     });
     Unload();
     event->accept();

@@ -11,6 +11,11 @@ QString web(const char *host, const QString &path)
 
 } // namespace
 
+QString supportMailAddress()
+{
+    return QStringLiteral("mailto:") + QLatin1StringView(kSupportMail) + QStringLiteral("?subject=Orbilex%20v2.0");
+}
+
 QString factbookLink(const QString &fips)
 {
     return QLatin1StringView(kFactbookHost) + QStringLiteral("/cia/publications/factbook/geos/")

@@ -16,6 +16,12 @@ inline constexpr const char *kBanknoteHost = "web.archive.org/web/2006/www.bankn
 inline constexpr const char *kAirportHost = "web.archive.org/web/2006/www.world-airport-codes.com";
 inline constexpr const char *kWorldClockHost = "www.worldtimeserver.com";
 
+// The maker's pages: this program's own web page and support address.
+inline constexpr const char *kMakerWebAddress = "https://orbilex.example/";
+inline constexpr const char *kSupportMail = "support@orbilex.example";
+// A new message to support, its subject naming the program.
+QString supportMailAddress();
+
 // The record's two reference links, kept without a scheme.
 QString factbookLink(const QString &fips);
 QString statisticsLink(const QString &fips);

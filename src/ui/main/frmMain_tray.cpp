@@ -1,0 +1,133 @@
+// The main window's side of the tray icon: building the icon and its menu,
+// the menu's choices, bringing the window back, and the option that switches
+// the icon on and off.
+
+#include "desktop/frmSysTray.h"
+#include "platform/apperror.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/links.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace orbilex {
+
+namespace {
+
+struct TrayItem {
+    const char *caption;
+    const char *key;
+};
+
+constexpr TrayItem kTrayMenu[] = {
+    {"&Show", "open"},
+    {"&Hide", "hide"},
+    {"-", ""},
+    {"I&P2Country", "ipcon"},
+    {"World &Map", "wmap"},
+    {"ISO 639 Language Codes", "isolan"},
+    {"HTML Version", "printv"},
+    {"-", ""},
+    {"&Help", "help"},
+    {"&Technical Support", "email"},
+    {"Quendra on the &Web", "web"},
+    {"&About Orbilex...", "about"},
+    {"-", ""},
+    {"E&xit", "close"},
+};
+
+} // namespace
+
+void frmMain::eSystray()
+{
+    m_frmSysTray = std::make_unique<frmSysTray>(m_env.makeTrayIcon ? m_env.makeTrayIcon() : nullptr,
+                                                QString::fromLatin1(kProgramTitle));
+    frmSysTray *tray = m_frmSysTray.get();
+    connect(tray, &frmSysTray::SysTrayDoubleClick, this, [this] { guarded([&] { restoreFromTray(); }); });
+    connect(tray, &frmSysTray::SysTrayMouseDown, this, [this](int button) { guarded([&] { trayMouseDown(button); }); });
+    connect(tray, &frmSysTray::MenuClick, this,
+            [this](int, const QString &key) { guarded([&] { trayMenuClick(key); }); });
+    for (const TrayItem &item : kTrayMenu)
+        tray->AddMenuItem(QString::fromLatin1(item.caption), QString::fromLatin1(item.key),
+                          qstrcmp(item.key, "open") == 0);
+    tray->setToolTip(windowTitle());
+    tray->setIconHandle(windowIcon());
+}
+
+frmSysTray *frmMain::trayWindow() const
+{
+    return m_frmSysTray.get();
+}
+
+void frmMain::restoreFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void frmMain::trayMouseDown(int button)
+{
+    if (button != 2)
+        return;
+    const bool shown = isVisible() && !isMinimized();
+    m_frmSysTray->EnableMenuItem(0, !shown);
+    m_frmSysTray->EnableMenuItem(1, shown);
+    m_frmSysTray->ShowMenu();
+}
+
+void frmMain::trayMenuClick(const QString &key)
+{
+    if (key == u"open")
+        restoreFromTray();
+    else if (key == u"hide")
+        hideToTray();
+    else if (key == u"ipcon")
+        showCompanion(CompanionKind::IpToCountry);
+    else if (key == u"wmap")
+        cmdMapShow->click();
+    else if (key == u"isolan")
+        showCompanion(CompanionKind::IsoLanguages);
+    else if (key == u"printv")
+        printVersion();
+    else if (key == u"help")
+        m_env.shell->open(m_env.programFile(QStringLiteral("readme.htm")));
+    else if (key == u"email")
+        m_env.shell->open(supportMailAddress());
+    else if (key == u"web")
+        m_env.shell->open(QString::fromLatin1(kMakerWebAddress));
+    else if (key == u"about")
+        showCompanion(CompanionKind::About);
+    else if (key == u"close")
+        close();
+}
+
+// Without a notification area a hidden window could never come back, so the
+// hide button is then unavailable whatever the option says.
+void frmMain::updateHideButton()
+{
+    const bool iconOn = m_frmSysTray && m_frmSysTray->iconShown();
+    if (m_frmSysTray && !iconOn)
+        cmdExit->setEnabled(false);
+}
+
+void frmMain::chkTrayClicked()
+{
+    SettingsStore &settings = *m_env.settings;
+    const bool on = chkTray->isChecked();
+    guarded([&] { settings.write(keys::EnableTray, flagText(on)); });
+    if (on && settings.read(keys::OTray) == u"0") {
+        guarded([&] { eSystray(); });
+        guarded([&] { settings.write(keys::OTray, QStringLiteral("1")); });
+        guarded([&] { cmdExit->setEnabled(true); });
+    } else if (on) {
+        guarded([&] { cmdExit->setEnabled(true); });
+    } else {
+        guarded([&] { m_frmSysTray.reset(); });
+        guarded([&] { settings.write(keys::OTray, QStringLiteral("0")); });
+        guarded([&] { cmdExit->setEnabled(false); });
+    }
+    guarded([&] { updateHideButton(); });
+}
+
+} // namespace orbilex

@@ -1,0 +1,170 @@
+// The tray icon and its menu, through the real tray window and main window;
+// only the notification area itself is the test's.
+
+#include "desktop/frmSysTray.h"
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QMenu>
+
+using namespace orbilex;
+using namespace orbilex::test;
+
+namespace {
+
+QList<QAction *> entries(frmSysTray *tray)
+{
+    return tray->menu().actions();
+}
+
+QAction *entry(frmSysTray *tray, const char *key)
+{
+    for (QAction *a : entries(tray))
+        if (a->data().toString() == QLatin1StringView(key))
+            return a;
+    return nullptr;
+}
+
+} // namespace
+
+class TestTray : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuHoldsTheFourteenEntriesInOrder()
+    {
+        MainWindow m;
+        m.open();
+        frmSysTray *tray = m.window->trayWindow();
+        QVERIFY(tray && tray->iconShown());
+        const QStringList captions{"&Show", "&Hide", "", "I&P2Country", "World &Map", "ISO 639 Language Codes",
+                                   "HTML Version", "", "&Help", "&Technical Support", "Quendra on the &Web",
+                                   "&About Orbilex...", "", "E&xit"};
+        const QStringList keys{"open", "hide", "", "ipcon", "wmap", "isolan", "printv", "", "help", "email", "web",
+                               "about", "", "close"};
+        const QList<QAction *> items = entries(tray);
+        QCOMPARE(items.size(), 14);
+        for (int i = 0; i < 14; ++i) {
+            QCOMPARE(items[i]->data().toString(), keys[i]);
+            QCOMPARE(items[i]->isSeparator(), keys[i].isEmpty());
+            if (!keys[i].isEmpty())
+                QCOMPARE(items[i]->text(), captions[i]);
+        }
+        QCOMPARE(tray->DefaultMenuIndex(), 0);
+        QCOMPARE(m.te.trayState.creates, 1);
+    }
+
+    void rightPressOffersShowOrHide()
+    {
+        MainWindow m;
+        m.open();
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        frmSysTray *tray = m.window->trayWindow();
+        m.te.trayState.send(516);
+        QVERIFY(!entry(tray, "open")->isEnabled());
+        QVERIFY(entry(tray, "hide")->isEnabled());
+        QCOMPARE(tray->menu().defaultAction(), entry(tray, "open"));
+        tray->menu().hide();
+
+        entry(tray, "hide")->trigger();
+        QVERIFY(!m.window->isVisible());
+        m.te.trayState.send(516);
+        QVERIFY(entry(tray, "open")->isEnabled());
+        QVERIFY(!entry(tray, "hide")->isEnabled());
+        tray->menu().hide();
+
+        // A double-click with either button brings the window back.
+        m.te.trayState.send(518);
+        QVERIFY(m.window->isVisible());
+        QVERIFY(!m.window->isMinimized());
+        m.window->hide();
+        m.te.trayState.send(515);
+        QVERIFY(m.window->isVisible());
+    }
+
+    void menuChoicesReachTheirActions()
+    {
+        MainWindow m;
+        m.open();
+        frmSysTray *tray = m.window->trayWindow();
+        entry(tray, "help")->trigger();
+        QCOMPARE(m.te.shell->opened.back(), m.te.file(QStringLiteral("readme.htm")));
+        entry(tray, "email")->trigger();
+        QVERIFY(m.te.shell->opened.back().startsWith(u"mailto:"));
+        QVERIFY(m.te.shell->opened.back().contains(u"subject=Orbilex%20v2.0"));
+        entry(tray, "printv")->trigger();
+        QCOMPARE(m.te.shell->opened.back(), m.te.file(QStringLiteral("temp.htm")));
+    }
+
+    void exitEndsLikeClosingTheWindow()
+    {
+        MainWindow m;
+        m.open();
+        m.select(81);
+        entry(m.window->trayWindow(), "close")->trigger();
+        QCOMPARE(m.te.endings, std::vector<int>{0});
+        QCOMPARE(m.te.setting("CountryName"), QStringLiteral("81"));
+        QVERIFY(!m.te.trayState.exists());
+        QVERIFY(!m.window->trayWindow());
+    }
+
+    void optionSwitchesTheIconOffAndOnAgain()
+    {
+        MainWindow m;
+        m.open();
+        m.get<QCheckBox>("chkOption")->click(); // the panel sets the box from the settings
+        auto *option = m.get<QCheckBox>("chkTray");
+        QVERIFY(option->isChecked());
+        option->click();
+        QVERIFY(!m.window->trayWindow());
+        QVERIFY(!m.te.trayState.exists());
+        QCOMPARE(m.te.setting("EnableTray"), QStringLiteral("0"));
+        QCOMPARE(m.te.setting("OTray"), QStringLiteral("0"));
+        QVERIFY(!m.get("cmdExit")->isEnabled());
+
+        option->click();
+        QVERIFY(m.te.trayState.exists());
+        QCOMPARE(m.te.trayState.creates, 2);
+        QCOMPARE(entries(m.window->trayWindow()).size(), 14);
+        QCOMPARE(m.te.setting("OTray"), QStringLiteral("1"));
+        QVERIFY(m.get("cmdExit")->isEnabled());
+    }
+
+    void tipFollowsTheTitleCutTo63()
+    {
+        frmSysTray tray(nullptr, QStringLiteral("Orbilex"));
+        QCOMPARE(tray.ToolTip(), QStringLiteral("Orbilex"));
+        tray.setToolTip(QString(100, u'x'));
+        QCOMPARE(tray.ToolTip().size(), 63);
+        QCOMPARE(tray.AddMenuItem(QStringLiteral("a"), QStringLiteral("a"), false), 0);
+        QCOMPARE(tray.AddMenuItem(QStringLiteral("b"), QStringLiteral("b"), true), 1);
+        QCOMPARE(tray.DefaultMenuIndex(), 1);
+        tray.setDefaultMenuIndex(7);
+        QCOMPARE(tray.DefaultMenuIndex(), 0);
+        tray.EnableMenuItem(9, false); // ignored
+        tray.EnableMenuItem(-1, false);
+        QVERIFY(tray.menu().actions().at(0)->isEnabled());
+        QVERIFY(!tray.iconShown());
+    }
+
+    void withoutANotificationAreaTheWindowStaysReachable()
+    {
+        MainWindow m;
+        m.te.trayState.isAvailable = false;
+        m.open();
+        QVERIFY(m.window->trayWindow());
+        QVERIFY(!m.window->trayWindow()->iconShown());
+        QVERIFY(!m.get("cmdExit")->isEnabled());
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        QTest::keyClick(m.box("cmbCountryName"), Qt::Key_Escape);
+        QVERIFY(m.window->isVisible());
+        m.window->showMinimized();
+        QTest::qWait(20);
+        QVERIFY(m.window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestTray)
+#include "tst_tray.moc"
