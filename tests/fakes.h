@@ -151,6 +151,7 @@ struct TestEnvironment {
         dialogs = d.get();
         env.dialogs = std::move(d);
         env.endProgram = [this](int code) { endings.push_back(code); };
+        env.autostartFolder = folder.filePath(QStringLiteral("autostart"));
         env.makeTrayIcon = [this] {
             tray = &trayState;
             return std::make_unique<FakeTray>(trayState);

@@ -2,9 +2,12 @@
 // only the notification area itself is the test's.
 
 #include "desktop/frmSysTray.h"
+#include "desktop/mdlRegistryII.h"
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 
 using namespace orbilex;
@@ -146,6 +149,36 @@ private slots:
         tray.EnableMenuItem(-1, false);
         QVERIFY(tray.menu().actions().at(0)->isEnabled());
         QVERIFY(!tray.iconShown());
+    }
+
+    void startAtLogonWritesOneEntryAndRemovesIt()
+    {
+        MainWindow m;
+        m.open();
+        const QString entry = m.te.file(QStringLiteral("autostart/Orbilex.desktop"));
+        auto *box = m.get<QCheckBox>("chkRunAtStart");
+        // Clearing with no entry is silent and leaves none.
+        box->setChecked(true);
+        box->setChecked(false);
+        QVERIFY(!QFile::exists(entry));
+        QCOMPARE(m.te.setting("WinStart"), QStringLiteral("0"));
+        box->setChecked(true);
+        box->setChecked(false);
+        box->setChecked(true);
+        QCOMPARE(m.te.setting("WinStart"), QStringLiteral("1"));
+        QCOMPARE(QDir(m.te.file(QStringLiteral("autostart"))).entryList(QDir::Files).size(), 1);
+        QFile f(entry);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        QVERIFY(text.startsWith(u"[Desktop Entry]\n"));
+        QVERIFY(text.contains(QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() + QStringLiteral("\"\n")));
+        QVERIFY(m.te.dialogs->shown.empty());
+    }
+
+    void autostartEntryQuotesOddPaths()
+    {
+        const QString text = mdlRegistryII::autostartEntry(QStringLiteral("/opt/my \"odd\" $dir/100%/orbilex"));
+        QVERIFY(text.contains(u"Exec=\"/opt/my \\\\\"odd\\\\\" \\\\$dir/100%%/orbilex\"\n"));
     }
 
     void withoutANotificationAreaTheWindowStaysReachable()

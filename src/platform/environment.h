@@ -54,6 +54,8 @@ struct Environment {
     std::unique_ptr<IpDatabase> ipDatabase;
     // Makes the notification-area icon the tray window shows.
     std::function<std::unique_ptr<TrayIcon>()> makeTrayIcon;
+    // Where the desktop looks for programs to start at logon.
+    QString autostartFolder;
     // Ends the program at once; the unload, a fatal error and the uninstall
     // come here.
     std::function<void(int exitCode)> endProgram;

@@ -105,6 +105,8 @@ Environment makeProductionEnvironment()
     env.shell = std::make_unique<DesktopShell>();
     env.dialogs = std::make_unique<MessageBoxes>();
     env.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
+    env.autostartFolder
+        = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
     return env;
 }
 

@@ -141,6 +141,7 @@ void frmMain::connectButtons()
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::hideToTray);
     connect(chkOption, &QCheckBox::toggled, this, [this] { guarded([&] { chkOptionClicked(); }); });
     connect(chkTray, &QCheckBox::toggled, this, [this] { guarded([&] { chkTrayClicked(); }); });
+    connect(chkRunAtStart, &QCheckBox::toggled, this, [this] { guarded([&] { chkRunAtStartClicked(); }); });
     connect(chkDST, &QCheckBox::toggled, this, [this] { guarded([&] { CheckDST(); }); });
 }
 

@@ -151,6 +151,7 @@ private:
     void trayMouseDown(int button);
     void trayMenuClick(const QString &key);
     void chkTrayClicked();
+    void chkRunAtStartClicked();
     void updateHideButton();
 
     // The country clock.

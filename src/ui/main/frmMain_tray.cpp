@@ -3,11 +3,13 @@
 // the icon on and off.
 
 #include "desktop/frmSysTray.h"
+#include "desktop/mdlRegistryII.h"
 #include "platform/apperror.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/links.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace orbilex {
@@ -128,6 +130,18 @@ void frmMain::chkTrayClicked()
         guarded([&] { cmdExit->setEnabled(false); });
     }
     guarded([&] { updateHideButton(); });
+}
+
+// Start at logon. The setting is stored whatever the desktop answers, so box
+// and entry can disagree after a failure, silently.
+void frmMain::chkRunAtStartClicked()
+{
+    const bool on = chkRunAtStart->isChecked();
+    m_env.settings->write(keys::WinStart, flagText(on));
+    if (on)
+        mdlRegistryII::SetStartupEntry(m_env.autostartFolder, QCoreApplication::applicationFilePath());
+    else
+        mdlRegistryII::DeleteStartupEntry(m_env.autostartFolder);
 }
 
 } // namespace orbilex
