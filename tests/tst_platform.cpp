@@ -38,6 +38,28 @@ private slots:
         QVERIFY(chosen.exists());
     }
 
+    void shippedFilesSeedTheUsersFolderButNeverReplaceItsOwn()
+    {
+        QTemporaryDir install, user;
+        const QDir share(install.filePath(QStringLiteral("share/orbilex")));
+        QVERIFY(QDir().mkpath(share.path()));
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        write(share.filePath(QStringLiteral("readme.htm")), "help");
+        write(share.filePath(QStringLiteral("wlocation.dat")), "shipped");
+        write(user.filePath(QStringLiteral("wlocation.dat")), "moved by the user");
+        seedShippedFiles(QDir(user.path()), {install.filePath(QStringLiteral("nowhere")), share.path()});
+        QFile readme(user.filePath(QStringLiteral("readme.htm")));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        QCOMPARE(readme.readAll(), QByteArray("help"));
+        QFile location(user.filePath(QStringLiteral("wlocation.dat")));
+        QVERIFY(location.open(QIODevice::ReadOnly));
+        QCOMPARE(location.readAll(), QByteArray("moved by the user"));
+    }
+
     void settingsReadTheirDefaultsAndKeepText()
     {
         QTemporaryDir dir;

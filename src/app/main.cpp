@@ -3,6 +3,7 @@
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -11,6 +12,11 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Orbilex"));
     // The window may live on hidden in the tray; the program ends with its unload.
     QApplication::setQuitOnLastWindowClosed(false);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/orbilex-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QApplication::setDesktopFileName(QStringLiteral("orbilex"));
 
     orbilex::Environment env = orbilex::makeProductionEnvironment();
     env.makeTrayIcon = [] { return std::make_unique<orbilex::SystemTrayIcon>(); };

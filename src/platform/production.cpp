@@ -85,6 +85,20 @@ bool canWriteIn(const QString &folder)
 
 } // namespace
 
+void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolders)
+{
+    for (const QString &folder : shippedFolders) {
+        const QDir shipped(folder);
+        if (!shipped.exists() || shipped.absolutePath() == programFolder.absolutePath())
+            continue;
+        for (const QString &name : shipped.entryList(QDir::Files)) {
+            if (!programFolder.exists(name))
+                QFile::copy(shipped.filePath(name), programFolder.filePath(name));
+        }
+        return;
+    }
+}
+
 QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder)
 {
     if (canWriteIn(executableFolder))
@@ -96,8 +110,13 @@ QDir chooseProgramFolder(const QString &executableFolder, const QString &userDat
 Environment makeProductionEnvironment()
 {
     Environment env;
-    env.programFolder = chooseProgramFolder(QCoreApplication::applicationDirPath(),
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    env.programFolder = chooseProgramFolder(executableFolder,
                                             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    // An installed program keeps its shipped files in share/orbilex; a built
+    // one beside itself.
+    seedShippedFiles(env.programFolder,
+                     {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder});
     env.settings = std::make_unique<SettingsStore>(std::make_unique<QSettings>(
         QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kProgramTitle),
         QString::fromLatin1(kProgramTitle)));

@@ -10,6 +10,11 @@ namespace orbilex {
 // the program; otherwise (a read-only install) the per-user data folder.
 QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder);
 
+// Copies the shipped files (help page, location file, IP database) that the
+// program folder lacks from the first of shippedFolders that exists; the
+// user's own copies are never replaced.
+void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolders);
+
 Environment makeProductionEnvironment();
 
 } // namespace orbilex
