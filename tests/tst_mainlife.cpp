@@ -5,6 +5,7 @@
 #include "ui/main/fields.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 
 using namespace orbilex;
@@ -30,6 +31,25 @@ private slots:
         QCOMPARE(m.text("txtCountryName"), QStringLiteral("Afghanistan"));
         QVERIFY(m.te.tray && m.te.tray->exists());
         QVERIFY(m.get("cmdExit")->isEnabled());
+    }
+
+    void startRemovesWhatKilledWritersLeft()
+    {
+        MainWindow m;
+        const auto touch = [&](const char *name, const QByteArray &bytes) {
+            QFile f(m.te.file(QLatin1StringView(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        touch("userdb.ini", "[0]\nLongName=kept\n");
+        touch("userdb.ini.Ab12cD", "half written");
+        touch("userdb.ini.Ab12cD.lock", "1");
+        touch("userdb.ini.backup", "the user's own");
+        m.open();
+        QVERIFY(!QFile::exists(m.te.file(QStringLiteral("userdb.ini.Ab12cD"))));
+        QVERIFY(!QFile::exists(m.te.file(QStringLiteral("userdb.ini.Ab12cD.lock"))));
+        QVERIFY(QFile::exists(m.te.file(QStringLiteral("userdb.ini.backup"))));
+        QCOMPARE(m.text("txtLongName"), QStringLiteral("kept"));
     }
 
     void laterRunRestoresPositionAndChoices()

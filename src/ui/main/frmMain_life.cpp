@@ -7,6 +7,7 @@
 #include "data/text.h"
 #include "desktop/frmSysTray.h"
 #include "platform/apperror.h"
+#include "store/savedfiles.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
 
@@ -50,6 +51,7 @@ void frmMain::Load()
 {
     SettingsStore &settings = *m_env.settings;
     txtClock->setText(m_env.clock->localNow().time().toString(QStringLiteral("HH:mm:ss")));
+    guarded([&] { removeStaleTemporaries(userDbPath()); });
 
     guarded([&] {
         if (settings.read(keys::FirstUp).isEmpty()) {
