@@ -1,6 +1,7 @@
 #include "store/inistore.h"
 
 #include "platform/apperror.h"
+#include "store/savedfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ QString keyPath(const QString &section, const QString &key)
 
 std::unique_ptr<QTemporaryFile> temporaryBeside(const QString &path)
 {
-    auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+    auto file = std::make_unique<QTemporaryFile>(temporaryTemplate(path));
     if (!file->open())
         throw AppError::pathFileAccess();
     file->close();
@@ -139,6 +140,10 @@ void save(const QString &path, const QSettings::SettingsMap &map)
         if (settings.status() != QSettings::NoError)
             throw AppError::pathFileAccess();
     }
+    // On disk before it takes the old file's place, so a power cut cannot
+    // leave a renamed but empty file.
+    if (!syncToDisk(fresh->fileName()))
+        throw AppError::pathFileAccess();
     std::error_code error;
     std::filesystem::rename(
         std::filesystem::path(fresh->fileName().toStdU16String()), std::filesystem::path(path.toStdU16String()), error);

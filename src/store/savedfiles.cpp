@@ -1,11 +1,60 @@
 #include "store/savedfiles.h"
 
+#include "platform/apperror.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <filesystem>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace orbilex {
+
+QString temporaryTemplate(const QString &file)
+{
+    return file + QStringLiteral(".orbilex-XXXXXX");
+}
+
+bool syncToDisk(const QString &file)
+{
+#ifdef Q_OS_UNIX
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return ::fsync(f.handle()) == 0;
+#else
+    QFile f(file);
+    return f.open(QIODevice::ReadWrite) && f.flush();
+#endif
+}
+
+void saveWhole(const QString &file, const QByteArray &bytes)
+{
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000))
+        throw AppError::pathFileAccess();
+    QTemporaryFile fresh(temporaryTemplate(file));
+    if (!fresh.open() || fresh.write(bytes) != bytes.size() || !fresh.flush())
+        throw AppError::pathFileAccess();
+    // The old file's permissions carry over to the new one.
+    if (QFileInfo::exists(file))
+        fresh.setPermissions(QFile::permissions(file));
+    fresh.close();
+    if (!syncToDisk(fresh.fileName()))
+        throw AppError::pathFileAccess();
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(fresh.fileName().toStdU16String()),
+                            std::filesystem::path(file.toStdU16String()), error);
+    if (error)
+        throw AppError::pathFileAccess();
+    fresh.setAutoRemove(false);
+}
 
 int removeStaleTemporaries(const QString &file)
 {
@@ -16,8 +65,10 @@ int removeStaleTemporaries(const QString &file)
     QLockFile lock(file + QStringLiteral(".lock"));
     if (!lock.tryLock(100))
         return 0;
+    // "<file>.orbilex-XXXXXX", what QSettings' own save leaves beside that
+    // (".XXXXXX" more), and the lock files of either.
     const QRegularExpression leftover(u'^' + QRegularExpression::escape(info.fileName())
-                                      + QStringLiteral("\\.[A-Za-z0-9]{6}(\\.lock)?$"));
+                                      + QStringLiteral("\\.orbilex-[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?(\\.lock)?$"));
     int removed = 0;
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (leftover.match(name).hasMatch() && folder.remove(name))

@@ -8,7 +8,19 @@
 
 namespace orbilex {
 
-// Removes "<file>.XXXXXX" (and their own ".lock") left by writers that died,
+// The name pattern of a temporary beside file, for QTemporaryFile: marked as
+// the program's own, so no file of the user's can be taken for one.
+QString temporaryTemplate(const QString &file);
+
+// Flushes a written file to the disk; false when the system refuses.
+bool syncToDisk(const QString &file);
+
+// Writes bytes as the whole new content of file: to a temporary beside it,
+// flushed to disk, renamed into place, all under the file's lock. Throws
+// AppError (75) when it cannot; the old file then stays as it was.
+void saveWhole(const QString &file, const QByteArray &bytes);
+
+// Removes the temporaries (and their own ".lock") left by writers that died,
 // unless a writer holds the file's lock right now. Returns how many went.
 int removeStaleTemporaries(const QString &file);
 
