@@ -101,6 +101,10 @@ QSettings::SettingsMap load(const QString &path)
         throw AppError::pathFileAccess();
     copy.close();
     const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    // A copy that could not be read would look like an empty file, and the
+    // next write would drop every section of the real one.
+    if (settings.status() == QSettings::AccessError)
+        throw AppError::pathFileAccess();
     // A line without a key ("=x", or keys under "[]") is listed under a name
     // that no read can reach; keeping it would count a section that holds
     // nothing and write junk back.
@@ -109,6 +113,24 @@ QSettings::SettingsMap load(const QString &path)
             map.insert(key, settings.value(key));
     }
     return map;
+}
+
+void writeMap(const QString &file, const QSettings::SettingsMap &map)
+{
+    QSettings settings(file, QSettings::IniFormat);
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw AppError::pathFileAccess();
+}
+
+QByteArray bytesOf(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        throw AppError::pathFileAccess();
+    return f.readAll();
 }
 
 // Writes the whole map to a fresh file beside the old one and renames it into
@@ -132,16 +154,22 @@ void save(const QString &path, const QSettings::SettingsMap &map)
     } else {
         QFile::remove(fresh->fileName());
     }
+    writeMap(fresh->fileName(), map);
+    // QSettings does not notice a write the system refused: it reports success
+    // for a short or empty file. The same map written a second time must come
+    // out byte for byte the same, and not empty, before the new file may
+    // replace the old one; and it is on disk first, so a power cut cannot
+    // leave a renamed but empty file.
     {
-        QSettings settings(fresh->fileName(), QSettings::IniFormat);
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            settings.setValue(it.key(), it.value());
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
+        QTemporaryFile check(temporaryTemplate(path));
+        if (!check.open())
+            throw AppError::pathFileAccess();
+        check.close();
+        writeMap(check.fileName(), map);
+        const QByteArray written = bytesOf(fresh->fileName());
+        if (written != bytesOf(check.fileName()) || (written.isEmpty() && !map.isEmpty()))
             throw AppError::pathFileAccess();
     }
-    // On disk before it takes the old file's place, so a power cut cannot
-    // leave a renamed but empty file.
     if (!syncToDisk(fresh->fileName()))
         throw AppError::pathFileAccess();
     std::error_code error;
