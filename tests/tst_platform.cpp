@@ -2,6 +2,7 @@
 // program keeps its files, and the settings store's text forms.
 
 #include "platform/production.h"
+#include "store/savedfiles.h"
 #include "store/settingsstore.h"
 
 #include <QFile>
@@ -58,6 +59,35 @@ private slots:
         QFile location(user.filePath(QStringLiteral("wlocation.dat")));
         QVERIFY(location.open(QIODevice::ReadOnly));
         QCOMPARE(location.readAll(), QByteArray("moved by the user"));
+    }
+
+    void damagedBinarySettingsAreMadeText()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Orbilex.conf"));
+        const auto write = [&](const QByteArray &bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        const auto read = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        // A length prefix of gigabytes, as a damaged file may hold.
+        write("[Settings]\nLeft=@Variant(\\0\\0\\0\\x0b\\x7f\\xff\\xff\\xff)\nTop=\"@Variant(x)\"\nwVis=True\n");
+        makeValuesText(path);
+        const QSettings settings(path, QSettings::IniFormat);
+        QVERIFY(settings.value(QStringLiteral("Settings/Left")).toString().startsWith(u"@Variant("));
+        QCOMPARE(settings.value(QStringLiteral("Settings/Top")).toString(), QStringLiteral("@Variant(x)"));
+        QCOMPARE(settings.value(QStringLiteral("Settings/wVis")).toString(), QStringLiteral("True"));
+
+        const QByteArray plain = "[Settings]\nUSCi=@@Variant(kept)\nFirstUp=0\n";
+        write(plain);
+        makeValuesText(path);
+        QCOMPARE(read(), plain);
+        makeValuesText(dir.filePath(QStringLiteral("missing.conf")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing.conf"))));
     }
 
     void settingsReadTheirDefaultsAndKeepText()

@@ -1,5 +1,8 @@
 #include "platform/production.h"
 
+#include "platform/apperror.h"
+#include "store/savedfiles.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -117,9 +120,17 @@ Environment makeProductionEnvironment()
     // one beside itself.
     seedShippedFiles(env.programFolder,
                      {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder});
-    env.settings = std::make_unique<SettingsStore>(std::make_unique<QSettings>(
-        QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kProgramTitle),
-        QString::fromLatin1(kProgramTitle)));
+#ifndef Q_OS_WIN
+    // Here the settings are an INI file: a damaged binary value in it must
+    // not take the start down, so it is made safe before QSettings reads it.
+    guarded([] {
+        makeValuesText(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                       + QStringLiteral("/Orbilex/Orbilex.conf"));
+    });
+#endif
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                QString::fromLatin1(kProgramTitle), QString::fromLatin1(kProgramTitle));
+    env.settings = std::make_unique<SettingsStore>(std::move(settings));
     env.clock = std::make_unique<SystemClock>();
     env.shell = std::make_unique<DesktopShell>();
     env.dialogs = std::make_unique<MessageBoxes>();

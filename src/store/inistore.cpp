@@ -44,43 +44,6 @@ std::unique_ptr<QTemporaryFile> temporaryBeside(const QString &path)
     return file;
 }
 
-// QSettings reads a value that begins with "@Variant(" as serialised binary
-// data, and a hand-edited or damaged one can make it try to allocate
-// gigabytes. The program only ever stores text (QSettings writes a leading
-// "@" doubled), so such a value is made text too: its "@" doubled before
-// parsing, it reads back exactly as it stands.
-QByteArray asPlainValues(const QByteArray &bytes)
-{
-    QByteArray out;
-    out.reserve(bytes.size() + 64);
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end + 1;
-        const QByteArrayView line(bytes.constData() + start, end - start);
-        const qsizetype equals = line.indexOf('=');
-        qsizetype at = -1;
-        if (equals > 0 && !line.startsWith(';') && !line.startsWith('#')) {
-            qsizetype i = equals + 1;
-            while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-                ++i;
-            if (i < line.size() && line[i] == '"')
-                ++i;
-            if (line.sliced(i).startsWith("@Variant("))
-                at = i;
-        }
-        if (at < 0) {
-            out.append(line);
-        } else {
-            out.append(line.first(at));
-            out.append('@');
-            out.append(line.sliced(at));
-        }
-        start = end;
-    }
-    return out;
-}
-
 // The file's keys and values as QSettings parses it. QSettings keeps one parsed
 // copy per path for the whole process and trusts it while size and time stamp
 // look unchanged; parsing a private copy under a fresh name always reads what
@@ -97,7 +60,7 @@ QSettings::SettingsMap load(const QString &path)
     if (!original.open(QIODevice::ReadOnly))
         throw AppError::pathFileAccess();
     QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("orbilex-ini.XXXXXX")));
-    if (!copy.open() || copy.write(asPlainValues(original.readAll())) < 0 || !copy.flush())
+    if (!copy.open() || copy.write(withTextValues(original.readAll())) < 0 || !copy.flush())
         throw AppError::pathFileAccess();
     copy.close();
     const QSettings settings(copy.fileName(), QSettings::IniFormat);

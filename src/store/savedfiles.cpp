@@ -56,6 +56,50 @@ void saveWhole(const QString &file, const QByteArray &bytes)
     fresh.setAutoRemove(false);
 }
 
+QByteArray withTextValues(const QByteArray &bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size() + 64);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArrayView line(bytes.constData() + start, end - start);
+        const qsizetype equals = line.indexOf('=');
+        qsizetype at = -1;
+        if (equals > 0 && !line.startsWith(';') && !line.startsWith('#')) {
+            qsizetype i = equals + 1;
+            while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+                ++i;
+            if (i < line.size() && line[i] == '"')
+                ++i;
+            if (line.sliced(i).startsWith("@Variant("))
+                at = i;
+        }
+        if (at < 0) {
+            out.append(line);
+        } else {
+            out.append(line.first(at));
+            out.append('@');
+            out.append(line.sliced(at));
+        }
+        start = end;
+    }
+    return out;
+}
+
+void makeValuesText(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = f.readAll();
+    f.close();
+    const QByteArray text = withTextValues(bytes);
+    if (text != bytes)
+        saveWhole(file, text);
+}
+
 int removeStaleTemporaries(const QString &file)
 {
     const QFileInfo info(file);

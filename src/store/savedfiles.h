@@ -4,6 +4,7 @@
 // "<file>.lock". A writer killed on the way leaves its temporary file behind;
 // the next start removes such leftovers.
 
+#include <QByteArray>
 #include <QString>
 
 namespace orbilex {
@@ -11,6 +12,16 @@ namespace orbilex {
 // The name pattern of a temporary beside file, for QTemporaryFile: marked as
 // the program's own, so no file of the user's can be taken for one.
 QString temporaryTemplate(const QString &file);
+
+// QSettings reads an INI value that begins with "@Variant(" as serialised
+// binary data, and a hand-edited or damaged one can make it try to allocate
+// gigabytes. The program only ever stores text (QSettings writes a leading
+// "@" doubled), so such values are made text: the "@" doubled, they read
+// back exactly as they stand.
+QByteArray withTextValues(const QByteArray &iniBytes);
+// The same for a settings file on disk, rewritten whole only when it holds
+// such a value.
+void makeValuesText(const QString &file);
 
 // Flushes a written file to the disk; false when the system refuses.
 bool syncToDisk(const QString &file);
