@@ -17,12 +17,17 @@ public:
     virtual bool isOpen() const = 0;
     virtual QString path() const = 0;
     // Two-letter country code of a dotted-quad IPv4 address, "-" for anything
-    // else or an address the database does not place.
+    // else or an address the database does not place, "--" for a place the
+    // country list does not hold.
     virtual QString shortName(const QString &address) const = 0;
-    // The country's name as the database gives it, empty when it has none.
+    // The country's name as the database gives it, else the country list's
+    // name of its code; empty when there is no country.
     virtual QString longName(const QString &address) const = 0;
     // When the open database was built; invalid while none is open.
     virtual QDateTime buildDate() const = 0;
+    // Why the last open() failed, naming the file, for the window to show;
+    // empty when it did not fail.
+    virtual QString problem() const { return {}; }
 };
 
 } // namespace orbilex

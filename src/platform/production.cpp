@@ -1,6 +1,7 @@
 #include "platform/production.h"
 
 #include "platform/apperror.h"
+#include "platform/mmdbdatabase.h"
 #include "store/savedfiles.h"
 
 #include <QApplication>
@@ -135,6 +136,8 @@ Environment makeProductionEnvironment()
     env.shell = std::make_unique<DesktopShell>();
     env.dialogs = std::make_unique<MessageBoxes>();
     env.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
+    // A database put beside userdb.ini is the user's own and comes first.
+    env.ipDatabase = std::make_unique<MmdbDatabase>(QStringList{env.programFolder.absolutePath(), executableFolder});
     env.autostartFolder
         = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
     return env;

@@ -7,6 +7,10 @@
 //                                   frmMain, showAsLoaded, first paint
 //   orbilex_bench startup-empty     the same start for a plain QWidget
 //   orbilex_bench startup-text      a plain QWidget holding one label
+//   orbilex_bench ip [FILE.mmdb]    one lookup through the IP database source
+//                                   against bare libmaxminddb lookups of the
+//                                   same addresses, and the first lookup after
+//                                   start (default: ip-country.mmdb beside it)
 //
 // The start-up modes print wall-clock stamps (nanoseconds since the epoch, the
 // clock of `date +%s%N`) so the script can measure from the moment it started
@@ -17,21 +21,28 @@
 #include "data/text.h"
 #include "desktop/systemtray.h"
 #include "fakes.h"
+#include "platform/mmdbdatabase.h"
 #include "platform/production.h"
 #include "store/settingskeys.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
+#include "ui/ipconvert.h"
 #include "ui/main/windowmath.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QtEndian>
+
+#include <maxminddb.h>
 
 #include <algorithm>
 #include <chrono>
@@ -274,6 +285,132 @@ int selectionFigures(int argc, char **argv)
     return plain.wrong || withDb.wrong ? 3 : 0;
 }
 
+// IP lookup: the source the IP window asks, against libmaxminddb used bare.
+
+// Public addresses spread over the whole space, the same in every run.
+std::vector<QString> benchAddresses(std::size_t count)
+{
+    std::vector<QString> list;
+    list.reserve(count);
+    quint32 x = 0x2545F491;
+    while (list.size() < count) {
+        x = x * 1664525u + 1013904223u;
+        const quint32 first = x >> 24;
+        if (first == 0 || first == 10 || first == 127 || first >= 224)
+            continue;
+        list.push_back(QStringLiteral("%1.%2.%3.%4").arg(first).arg((x >> 16) & 255).arg((x >> 8) & 255).arg(x & 255));
+    }
+    return list;
+}
+
+// The code libmaxminddb finds for an entry, as a caller of its own would read it.
+QString bareCode(MMDB_lookup_result_s result)
+{
+    MMDB_entry_data_s data{};
+    if (!result.found_entry || MMDB_get_value(&result.entry, &data, "country_code", nullptr) != MMDB_SUCCESS
+        || !data.has_data || data.type != MMDB_DATA_TYPE_UTF8_STRING)
+        return {};
+    return QString::fromUtf8(data.utf8_string, qsizetype(data.data_size));
+}
+
+int ipFigures(int argc, char **argv, qint64 mainNs)
+{
+    QCoreApplication app(argc, argv);
+    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                  : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ip-country.mmdb"));
+    const QFileInfo info(file);
+
+    // The first lookup: find and open the file (digest check included), then answer.
+    QElapsedTimer first;
+    first.start();
+    MmdbDatabase source({info.absolutePath()}, info.fileName());
+    if (!source.open()) {
+        std::fprintf(stderr, "%s\n", qPrintable(source.problem()));
+        return 1;
+    }
+    const qint64 openNs = first.nsecsElapsed();
+    const QString firstAnswer = source.shortName(QStringLiteral("193.0.6.139"));
+    const qint64 firstNs = first.nsecsElapsed();
+    const qint64 fromStartNs = wallNs() - mainNs;
+
+    MMDB_s bare{};
+    if (MMDB_open(QFile::encodeName(file).constData(), MMDB_MODE_MMAP, &bare) != MMDB_SUCCESS) {
+        std::fprintf(stderr, "libmaxminddb cannot open %s\n", qPrintable(file));
+        return 1;
+    }
+    const std::vector<QString> addresses = benchAddresses(4096);
+    std::vector<QByteArray> texts;
+    std::vector<sockaddr_in> numbers;
+    for (const QString &a : addresses) {
+        texts.push_back(a.toLatin1());
+        sockaddr_in s{};
+        s.sin_family = AF_INET;
+        s.sin_addr.s_addr = qToBigEndian(*parseDottedQuad(a));
+        numbers.push_back(s);
+    }
+
+    // Both must give the same answers, or the figures compare different work.
+    int wrong = 0;
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        int gai = 0;
+        int error = 0;
+        const QString code = bareCode(MMDB_lookup_string(&bare, texts[i].constData(), &gai, &error));
+        const QString listed = countryListCode(code);
+        const QString expected = code.isEmpty() ? QStringLiteral("-") : listed.isEmpty() ? QStringLiteral("--") : listed;
+        if (source.shortName(addresses[i]) != expected)
+            ++wrong;
+    }
+
+    // Rounds of the whole list, the kinds taken in turn so that each meets the
+    // same caches and clock speed; one lookup is a round's time over its count.
+    constexpr int kRounds = 101;
+    std::vector<qint64> viaSource, viaPair, bareText, bareNumber;
+    qsizetype sink = 0;
+    const auto perLookup = [&](QElapsedTimer &t) { return t.nsecsElapsed() * 1000 / qint64(addresses.size()); };
+    for (int r = 0; r < kRounds; ++r) {
+        QElapsedTimer t;
+        t.start();
+        for (const QString &a : addresses)
+            sink += source.shortName(a).size();
+        viaSource.push_back(perLookup(t));
+        t.restart();
+        for (const QByteArray &a : texts) {
+            int gai = 0;
+            int error = 0;
+            sink += bareCode(MMDB_lookup_string(&bare, a.constData(), &gai, &error)).size();
+        }
+        bareText.push_back(perLookup(t));
+        t.restart();
+        for (const sockaddr_in &a : numbers) {
+            int error = 0;
+            sink += bareCode(MMDB_lookup_sockaddr(&bare, reinterpret_cast<const sockaddr *>(&a), &error)).size();
+        }
+        bareNumber.push_back(perLookup(t));
+        t.restart();
+        for (const QString &a : addresses)
+            sink += source.shortName(a).size() + source.longName(a).size();
+        viaPair.push_back(perLookup(t));
+    }
+    MMDB_close(&bare);
+
+    // medianMs of picoseconds gives microseconds.
+    const double s = medianMs(viaSource);
+    const double text = medianMs(bareText);
+    const double number = medianMs(bareNumber);
+    std::printf("ip lookup: %.3f us through the source, %.3f us bare libmaxminddb from the text address, "
+                "ratio %.2f (medians, %zu addresses x %d rounds)\n",
+                s, text, s / text, addresses.size(), kRounds);
+    std::printf("  bare libmaxminddb from the address as a number %.3f us, ratio %.2f; a conversion's pair "
+                "(short and long name) %.3f us\n",
+                number, s / number, medianMs(viaPair));
+    std::printf("  first lookup after start: open with digest check %.2f ms, first answer (%s) %.2f ms, "
+                "%.2f ms after the process started\n",
+                double(openNs) / 1e6, qPrintable(firstAnswer), double(firstNs) / 1e6, double(fromStartNs) / 1e6);
+    if (wrong)
+        std::printf("  WRONG: %d addresses answered differently from libmaxminddb\n", wrong);
+    return wrong || sink < 0 ? 3 : 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -288,6 +425,9 @@ int main(int argc, char *argv[])
         return startupEmpty(argc, argv, mainNs, false);
     if (mode == "startup-text")
         return startupEmpty(argc, argv, mainNs, true);
-    std::fprintf(stderr, "usage: %s select [rounds] | startup-main | startup-empty | startup-text\n", argv[0]);
+    if (mode == "ip")
+        return ipFigures(argc, argv, mainNs);
+    std::fprintf(stderr, "usage: %s select [rounds] | startup-main | startup-empty | startup-text | ip [FILE.mmdb]\n",
+                 argv[0]);
     return 64;
 }

@@ -59,6 +59,8 @@ public:
     // Writes a text into a code box as if it had been typed, running the box's
     // reaction when the text changed; the IP window hands its code over so.
     void setCodeBoxText(QComboBox *box, const QString &text);
+    // The IP window's way in: the alpha-2 box takes the code as if typed.
+    void handOverCountryCode(const QString &code);
 
     // Hides the window (the hide button and Escape).
     void hideToTray();
@@ -74,6 +76,14 @@ public:
     QWidget *loadedCompanion(CompanionKind kind) const;
     bool companionVisible(CompanionKind kind) const;
     void showCompanion(CompanionKind kind);
+
+    // What the world map mirrors, reads and writes: selecting an index in the
+    // country list runs SelectCountry as any other choice does.
+    QComboBox *countryList() const { return cmbCountryName; }
+    const QLineEdit *countryTimeField() const { return txtcTime; }
+    const QComboBox *fipsList() const { return cmbFIPS; }
+    QLineEdit *logField() const { return txtLog; }
+    const QPushButton *aboutButton() const { return cmdAbout; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

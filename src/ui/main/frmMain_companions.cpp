@@ -2,6 +2,9 @@
 // at start when they were open at exit, and unloaded with the main window.
 
 #include "platform/apperror.h"
+#include "ui/companions/frmIP2Location.h"
+#include "ui/companions/frmISOLang.h"
+#include "ui/companions/frmWorldMap.h"
 #include "ui/main/frmMain.h"
 
 #include <QLineEdit>
@@ -96,9 +99,12 @@ namespace orbilex {
 QWidget *frmMain::makeCompanion(CompanionKind kind)
 {
     switch (kind) {
-    case CompanionKind::IpToCountry:
-    case CompanionKind::IsoLanguages:
     case CompanionKind::WorldMap:
+        return new frmWorldMap(m_env, *this);
+    case CompanionKind::IpToCountry:
+        return new frmIP2Location(m_env, *this);
+    case CompanionKind::IsoLanguages:
+        return new frmISOLang(m_env, *this);
     case CompanionKind::Latitudes:
     case CompanionKind::About:
     case CompanionKind::Count:

@@ -102,4 +102,9 @@ void frmMain::setCodeBoxText(QComboBox *box, const QString &text)
         codeBoxEdited(box, box == cmbCountryCode || box == cmbFIPS ? 2 : 3);
 }
 
+void frmMain::handOverCountryCode(const QString &code)
+{
+    setCodeBoxText(cmbCountryCode, code);
+}
+
 } // namespace orbilex

@@ -7,6 +7,7 @@
 #include "data/records.h"
 #include "data/text.h"
 #include "platform/apperror.h"
+#include "ui/companions/frmWorldMap.h"
 #include "ui/flags.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
@@ -37,7 +38,10 @@ void frmMain::SelectCountry()
             box->setEditText(box->itemText(i));
     };
     guarded([&] { moveTo(cmbCountryCode); });
-    // (The world map's list follows here once the map exists.)
+    guarded([&] {
+        if (auto *map = qobject_cast<frmWorldMap *>(companion(CompanionKind::WorldMap)))
+            map->selectCountry(i);
+    });
     guarded([&] { txtCountryName->setText(cmbCountryName->currentText()); });
     guarded([&] { moveTo(cmbTLD); });
     guarded([&] { moveTo(cmbFIPS); });
@@ -61,6 +65,17 @@ void frmMain::SelectCountry()
     });
     guarded([&] { CheckDST(); });
     guarded([&] { fieldCheck("chkCityAll")->setEnabled(cmbCity->count() >= 2); });
+    // The marker follows only while the map is shown; its error goes to the log.
+    guarded([&] {
+        auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap));
+        if (!map || !map->isVisible())
+            return;
+        try {
+            map->LocateCountry();
+        } catch (const AppError &e) {
+            txtLog->setText(QStringLiteral("Error ") + QString::number(e.number) + u' ' + e.description);
+        }
+    });
 }
 
 void frmMain::showReferenceLinks()

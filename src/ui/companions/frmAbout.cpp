@@ -1,0 +1,290 @@
+// The About window. Beside the texts it carries the maintenance buttons: the
+// two pieces the overrides and the IP lookup rest on are made usable again,
+// and the uninstall forgets the user's settings and ends the program.
+
+#include "ui/companions/frmAbout.h"
+
+#include "platform/apperror.h"
+#include "ui/companions/abouttexts.h"
+#include "ui/main/fields.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QVBoxLayout>
+#include <QVersionNumber>
+
+namespace orbilex {
+
+namespace {
+
+QString title()
+{
+    return QString::fromLatin1(kProgramTitle);
+}
+
+QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
+{
+    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QLatin1StringView(objectName));
+    b->setToolTip(QString::fromLatin1(toolTip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QPlainTextEdit *readOnlyText(QWidget *parent, const char *objectName)
+{
+    auto *t = new QPlainTextEdit(parent);
+    t->setObjectName(QLatin1StringView(objectName));
+    t->setReadOnly(true);
+    return t;
+}
+
+// A globe with one orbit: the program has no picture file for its logo.
+QPixmap logoPicture()
+{
+    QPixmap picture(64, 64);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 160));
+    p.drawEllipse(QRectF(12, 12, 40, 40));
+    p.setPen(QPen(QColor(240, 180, 40), 3));
+    p.setBrush(Qt::NoBrush);
+    p.translate(32, 32);
+    p.rotate(-25);
+    p.drawEllipse(QRectF(-30, -11, 60, 22));
+    return picture;
+}
+
+const AppError kInternalError(51, QStringLiteral("Internal error"));
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+frmAbout::frmAbout(Environment &env, QWidget &owner)
+    : QDialog(&owner)
+    , m_env(env)
+{
+    setModal(true);
+    buildWindow();
+    Load(&owner);
+}
+
+frmAbout::frmAbout(Environment &env)
+    : QDialog(nullptr)
+    , m_env(env)
+{
+    buildWindow();
+    Load(nullptr);
+}
+
+void frmAbout::buildWindow()
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Orbilex"));
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(logoPicture());
+    imgLogo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    txtInfo = readOnlyText(this, "txtInfo");
+    txtDesc = readOnlyText(this, "txtDesc");
+    txtHistory = readOnlyText(this, "txtHistory");
+    txtHistory->setPlainText(about::historyText());
+    txtInfo->setFixedHeight(fontMetrics().lineSpacing() * 7);
+    txtDesc->setFixedHeight(fontMetrics().lineSpacing() * 4);
+    lblIPDate = new QLabel(this);
+    lblIPDate->setObjectName(QStringLiteral("lblIPDate"));
+
+    auto *glossary = new QGroupBox(this);
+    glossary->setObjectName(QStringLiteral("fraGlossary"));
+    auto *terms = new QGridLayout(glossary);
+    int row = 0;
+    for (const about::GlossaryEntry &entry : about::kGlossary) {
+        auto *term = new QLabel(QString::fromLatin1(entry.term), glossary);
+        QFont bold = term->font();
+        bold.setBold(true);
+        term->setFont(bold);
+        term->setObjectName(QStringLiteral("lblTerm%1").arg(row));
+        auto *meaning = new QLabel(QString::fromLatin1(entry.meaning), glossary);
+        meaning->setObjectName(QStringLiteral("lblMeaning%1").arg(row));
+        terms->addWidget(term, row, 0);
+        terms->addWidget(meaning, row, 1);
+        ++row;
+    }
+    terms->setColumnStretch(1, 1);
+
+    cmdCool = button(this, "cmdCool", "&Okay!", "Okay?");
+    cmdWeb = button(this, "cmdWeb", "&Web", "visit our website");
+    cmdEmail = button(this, "cmdEmail", "&Report BUG", "Report Updates, Corrections or Bugs");
+    cmdReInsDLL = button(this, "cmdReInsDLL", "Re&install Dlls",
+                         "try this if you get errors when attempting to edit database");
+    cmdUninstall = button(this, "cmdUninstall", "&Uninstall", "resets settings and removes created registry keys");
+    cmdCool->setDefault(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(imgLogo);
+    top->addWidget(txtInfo, 1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCool);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(txtDesc);
+    layout->addWidget(lblIPDate);
+    layout->addWidget(txtHistory, 1);
+    layout->addWidget(glossary);
+    layout->addLayout(buttons);
+    resize(520, 560);
+
+    connect(cmdCool, &QPushButton::clicked, this, &frmAbout::cmdCoolClick);
+    connect(cmdWeb, &QPushButton::clicked, this, &frmAbout::cmdWebClick);
+    connect(cmdEmail, &QPushButton::clicked, this, &frmAbout::cmdEmailClick);
+    connect(cmdReInsDLL, &QPushButton::clicked, this, &frmAbout::cmdReInsDLLClick);
+    connect(cmdUninstall, &QPushButton::clicked, this, &frmAbout::cmdUninstallClick);
+}
+
+void frmAbout::Load(const QWidget *owner)
+{
+    // The buttons point like the main window's button that opened this window.
+    const auto *opener = owner ? owner->findChild<const QPushButton *>(QStringLiteral("cmdAbout")) : nullptr;
+    const QCursor pointer = opener ? opener->cursor() : QCursor(Qt::PointingHandCursor);
+    for (QPushButton *b : {cmdCool, cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
+        b->setCursor(pointer);
+
+    txtInfo->setPlainText(about::infoText(QVersionNumber::fromString(QStringLiteral(ORBILEX_VERSION))));
+    txtDesc->setPlainText(about::descriptionText());
+    showIpDatabaseDate();
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    // The window stays loaded between openings; the database may have been
+    // replaced or opened since.
+    showIpDatabaseDate();
+    QDialog::showEvent(event);
+}
+
+void frmAbout::showIpDatabaseDate()
+{
+    IpDatabase *db = m_env.ipDatabase.get();
+    // The date lives in the file's own metadata, so the file has to be open.
+    if (db && !db->isOpen())
+        db->open();
+    lblIPDate->setText(about::ipDatabaseText(db && db->isOpen() ? db->buildDate() : QDateTime()));
+}
+
+void frmAbout::cmdCoolClick()
+{
+    close();
+}
+
+void frmAbout::cmdWebClick()
+{
+    m_env.shell->open(QString::fromLatin1(about::kWebAddress));
+}
+
+void frmAbout::cmdEmailClick()
+{
+    m_env.shell->open(about::reportMailAddress());
+}
+
+void frmAbout::enterProgramFolder() const
+{
+    if (!QDir::setCurrent(m_env.programFolder.absolutePath()))
+        throw AppError(76, QStringLiteral("Path not found: ") + shown(m_env.programFolder.absolutePath()));
+}
+
+// The override store is part of the program and needs no registration; what
+// it does need is a userdb.ini it can replace, which means a file (not a
+// folder) of that name, if any, and a folder that takes new files, since every
+// write goes through a temporary file renamed into place.
+void frmAbout::registerIniStore() const
+{
+    const QString path = m_env.programFile(QLatin1StringView(kUserDbFile));
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        throw AppError(75, QStringLiteral("Path/File access error: ") + shown(path));
+    QTemporaryFile probe(m_env.programFile(QStringLiteral("userdb.XXXXXX.tmp")));
+    if (!probe.open())
+        throw AppError(75, QStringLiteral("Path/File access error: ") + shown(m_env.programFolder.absolutePath()));
+}
+
+// Opening the database is what makes lookups possible again, also after the
+// file was replaced.
+void frmAbout::registerIpDatabase() const
+{
+    IpDatabase *db = m_env.ipDatabase.get();
+    if (!db)
+        throw AppError(53, QStringLiteral("File not found: IP database"));
+    if (!db->open())
+        throw AppError(53, QStringLiteral("File not found: ")
+                               + (db->path().isEmpty() ? QStringLiteral("IP database") : shown(db->path())));
+}
+
+void frmAbout::cmdReInsDLLClick()
+{
+    try {
+        enterProgramFolder();
+        registerIniStore();
+        registerIpDatabase();
+        m_env.dialogs->message(Dialogs::Icon::Information, about::reinstallDoneText(), about::reinstallDoneTitle());
+    } catch (const AppError &error) {
+        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(error),
+                               about::reinstallErrorTitle());
+    } catch (...) {
+        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(kInternalError),
+                               about::reinstallErrorTitle());
+    }
+    showIpDatabaseDate();
+}
+
+void frmAbout::clearSettings() const
+{
+    QSettings &backend = m_env.settings->backend();
+    m_env.settings->clear();
+    // A clear that never reaches the disk would bring every setting back on
+    // the next start.
+    backend.sync();
+    if (backend.status() != QSettings::NoError)
+        throw AppError(75, QStringLiteral("Path/File access error: ") + shown(backend.fileName()));
+}
+
+void frmAbout::cmdUninstallClick()
+{
+    if (!m_env.dialogs->question(Dialogs::Icon::Warning, about::uninstallQuestion(), title(), true))
+        return;
+    try {
+        clearSettings();
+        enterProgramFolder();
+        // Neither the override store nor the IP database leaves anything
+        // behind outside the program folder, so there is nothing to undo for
+        // them; their files stay, like every other program file.
+    } catch (const AppError &error) {
+        m_env.dialogs->message(Dialogs::Icon::Warning, about::uninstallErrorText(error), title());
+    } catch (...) {
+        m_env.dialogs->message(Dialogs::Icon::Warning, about::uninstallErrorText(kInternalError), title());
+    }
+    // At once: no window's closing steps run, so nothing writes the settings back.
+    m_env.endProgram(0);
+}
+
+} // namespace orbilex

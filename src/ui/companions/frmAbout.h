@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/environment.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orbilex {
+
+// Version, history and glossary, and the program's maintenance: making the
+// override store and the IP database usable again, and the uninstall that
+// forgets every setting and ends the program.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    // Opened from the main window: owned by it and modal.
+    frmAbout(Environment &env, QWidget &owner);
+    // Opened from the tray menu: no owner, not modal.
+    explicit frmAbout(Environment &env);
+
+    void cmdCoolClick();
+    void cmdWebClick();
+    void cmdEmailClick();
+    void cmdReInsDLLClick();
+    void cmdUninstallClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildWindow();
+    void Load(const QWidget *owner);
+    void showIpDatabaseDate();
+    void enterProgramFolder() const;
+    void registerIniStore() const;
+    void registerIpDatabase() const;
+    void clearSettings() const;
+
+    Environment &m_env;
+
+    QPushButton *cmdCool = nullptr;
+    QPushButton *cmdWeb = nullptr;
+    QPushButton *cmdEmail = nullptr;
+    QPushButton *cmdReInsDLL = nullptr;
+    QPushButton *cmdUninstall = nullptr;
+    QPlainTextEdit *txtInfo = nullptr;
+    QPlainTextEdit *txtDesc = nullptr;
+    QPlainTextEdit *txtHistory = nullptr;
+    QLabel *lblIPDate = nullptr;
+    QLabel *imgLogo = nullptr;
+};
+
+} // namespace orbilex

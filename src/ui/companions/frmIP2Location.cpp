@@ -1,0 +1,327 @@
+// The IP-to-country window.
+
+#include "ui/companions/frmIP2Location.h"
+
+#include "platform/apperror.h"
+#include "store/settingskeys.h"
+#include "ui/ipconvert.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/windowmath.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace orbilex {
+
+namespace {
+
+constexpr int kTypedLength = 15;
+// Rounds of registering the database and converting again before the window
+// gives up and says which file is missing.
+constexpr int kRegisterRounds = 1;
+
+template<typename T>
+T *named(T *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1StringView(objectName));
+    return widget;
+}
+
+// Limits what is typed or dropped into the box to the length of an address;
+// text the program writes (a pasted clipboard) stays whole, so a long text is
+// judged as it is and never cut into something that reads as an address.
+class TypedLength final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= kTypedLength ? Acceptable : Invalid;
+    }
+};
+
+QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
+{
+    auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
+    if (toolTip)
+        b->setToolTip(QString::fromLatin1(toolTip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+frmIP2Location::frmIP2Location(Environment &env, frmMain &main)
+    : QWidget(nullptr, Qt::Window)
+    , m_env(env)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("frmIP2Location"));
+    setWindowTitle(QStringLiteral("Orbilex - IP2Location"));
+    buildWindow();
+
+    timIPLEr = named(new QTimer(this), "timIPLEr");
+    timIPLEr->setInterval(1000);
+    timIPLG = named(new QTimer(this), "timIPLG");
+    timIPLG->setInterval(1000);
+    connect(timIPLEr, &QTimer::timeout, this, [this] { guarded([&] { timIPLErTick(); }); });
+    connect(timIPLG, &QTimer::timeout, this, [this] { guarded([&] { timIPLGTick(); }); });
+    connect(cmdIPL, &QPushButton::clicked, this, [this] { guarded([&] { Convert(); }); });
+    connect(cmdPaste, &QPushButton::clicked, this, [this] { guarded([&] { Paste(); }); });
+    connect(cmdCopy, &QPushButton::clicked, this, [this] { guarded([&] { Copy(); }); });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    Load();
+}
+
+frmIP2Location::~frmIP2Location() = default;
+
+void frmIP2Location::buildWindow()
+{
+    setFixedWidth(twipsToPixels(kClientWidthTwips));
+    setMinimumHeight(twipsToPixels(kClientHeightTwips));
+    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+
+    // Drawn first, so everything else lies on top of it.
+    shpBorder = named(new QFrame(this), "shpBorder");
+    shpBorder->setFrameShape(QFrame::Box);
+    shpBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lblPrompt = named(new QLabel(QStringLiteral("Enter numeric IPv4 (e.g. 193.0.6.139):"), this), "lblPrompt");
+    txtIPL = named(new QLineEdit(this), "txtIPL");
+    txtIPL->setAlignment(Qt::AlignCenter);
+    txtIPL->setValidator(new TypedLength(txtIPL));
+    txtIPL->setAccessibleName(QStringLiteral("IPv4 address"));
+    lblPrompt->setBuddy(txtIPL);
+
+    cmdPaste = button(this, "cmdPaste", "paste", "paste clipboard content");
+    cmdCopy = button(this, "cmdCopy", "copy", "copy to clipboard");
+    cmdIPL = button(this, "cmdIPL", "&Convert!", "Convert IP to country code");
+
+    lblIPLG = named(new QLabel(QStringLiteral("waiting..."), this), "lblIPLG");
+    QFont bold = lblIPLG->font();
+    bold.setBold(true);
+    lblIPLG->setFont(bold);
+    lblIPLG->setAlignment(Qt::AlignCenter);
+    lblIPLG->setWordWrap(true);
+    lblIPLG->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    chkAuto = named(new QCheckBox(QStringLiteral("auto hide when done after 1 sec."), this), "chkAuto");
+    // Small, because it is there for the Escape key rather than to be seen.
+    cmdClose = button(this, "cmdClose", "x", nullptr);
+    cmdClose->setFixedSize(twipsToPixels(435), twipsToPixels(120));
+    cmdClose->setFocusPolicy(Qt::NoFocus);
+    cmdClose->setAccessibleName(QStringLiteral("Close"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPaste);
+    buttons->addWidget(cmdCopy);
+    buttons->addStretch();
+    buttons->addWidget(cmdIPL);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(chkAuto);
+    bottom->addStretch();
+    bottom->addWidget(cmdClose, 0, Qt::AlignBottom);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(lblPrompt);
+    layout->addWidget(txtIPL);
+    layout->addLayout(buttons);
+    layout->addWidget(lblIPLG, 1);
+    layout->addLayout(bottom);
+    txtIPL->setFocus();
+}
+
+void frmIP2Location::Load()
+{
+    m_loaded = true;
+    timIPLEr->stop();
+    timIPLG->stop();
+    setStatus(QStringLiteral("waiting..."), false);
+
+    guarded([&] {
+        setWindowIcon(m_main.windowIcon());
+        const QCursor hand = m_main.aboutButton()->cursor();
+        for (QPushButton *b : {cmdIPL, cmdPaste, cmdCopy})
+            b->setCursor(hand);
+    });
+    guarded([&] {
+        if (const std::optional<int> left = storedNumber(m_env.settings->read(keys::Left_IPL)))
+            move(twipsToPixels(*left), y());
+    });
+    guarded([&] {
+        if (const std::optional<int> top = storedNumber(m_env.settings->read(keys::Top_IPL)))
+            move(x(), twipsToPixels(*top));
+    });
+    guarded([&] {
+        const std::optional<int> autoHide = storedNumber(m_env.settings->read(keys::AutoHide));
+        if (!autoHide)
+            throw AppError(13, QStringLiteral("Type mismatch"));
+        chkAuto->setChecked(*autoHide != 0);
+    });
+    guarded([&] { shpBorder->setGeometry(rect()); });
+    guarded([&] {
+        if (looksLikeAddress(QGuiApplication::clipboard()->text()))
+            Paste();
+    });
+}
+
+void frmIP2Location::Unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    timIPLEr->stop();
+    timIPLG->stop();
+    if (isMinimized())
+        return;
+    m_env.settings->write(keys::Left_IPL, QString::number(pixelsToTwips(x())));
+    m_env.settings->write(keys::Top_IPL, QString::number(pixelsToTwips(y())));
+    m_env.settings->write(keys::AutoHide, flagText(chkAuto->isChecked()));
+}
+
+void frmIP2Location::setStatus(const QString &text, bool red)
+{
+    QPalette palette = lblIPLG->palette();
+    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : palette.color(QPalette::ButtonText));
+    lblIPLG->setPalette(palette);
+    lblIPLG->setText(text);
+    lblIPLG->setToolTip(red && text.size() > 20 ? text : QString());
+}
+
+void frmIP2Location::Convert()
+{
+    // A conversion started while an error is still shown starts afresh, so
+    // the error's end cannot overwrite this result a moment later.
+    timIPLEr->stop();
+    IpDatabase *db = m_env.ipDatabase.get();
+    for (int round = 0;; ++round) {
+        setStatus(QStringLiteral("analyzing..."), false);
+        if (db && db->isOpen()) {
+            convertOnce(*db);
+            return;
+        }
+        if (!db || round == kRegisterRounds) {
+            showDatabaseProblem();
+            return;
+        }
+        setStatus(QStringLiteral("Registering DLL..."), false);
+        db->open();
+    }
+}
+
+void frmIP2Location::convertOnce(IpDatabase &db)
+{
+    // The window does not judge the address; the database does.
+    const QString address = txtIPL->text().trimmed();
+    const QString code = db.shortName(address);
+    const QString name = db.longName(address);
+    const std::optional<QString> handed = handOverCode(code);
+    if (!handed) {
+        showError();
+        return;
+    }
+    guarded([&] { m_main.handOverCountryCode(*handed); });
+    setStatus(properCase(name.isEmpty() ? *handed : name), false);
+    if (chkAuto->isChecked())
+        timIPLG->start();
+}
+
+void frmIP2Location::showError()
+{
+    setStatus(QStringLiteral(": ERROR :"), true);
+    txtIPL->setFocus();
+    txtIPL->selectAll();
+    timIPLEr->start();
+}
+
+void frmIP2Location::showDatabaseProblem()
+{
+    const IpDatabase *db = m_env.ipDatabase.get();
+    QString text = db ? db->problem() : QString();
+    if (text.isEmpty())
+        text = db ? QStringLiteral("IP database not found: %1").arg(db->path()) : QStringLiteral("No IP database");
+    setStatus(text, true);
+    // A long path wraps; the window grows to show it whole.
+    if (QLayout *l = layout(); l && l->hasHeightForWidth())
+        resize(width(), std::max(minimumHeight(), l->totalHeightForWidth(width())));
+}
+
+void frmIP2Location::timIPLErTick()
+{
+    setStatus(QStringLiteral("waiting..."), false);
+    timIPLEr->stop();
+}
+
+void frmIP2Location::Paste()
+{
+    txtIPL->setText(QGuiApplication::clipboard()->text());
+    Convert();
+}
+
+void frmIP2Location::Copy()
+{
+    QGuiApplication::clipboard()->setText(txtIPL->text().trimmed());
+}
+
+void frmIP2Location::timIPLGTick()
+{
+    if (m_main.isMinimized() || !m_main.isVisible()) {
+        m_main.show();
+        m_main.showNormal();
+    }
+    timIPLG->stop();
+    if (chkAuto->isChecked())
+        close();
+}
+
+void frmIP2Location::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        guarded([&] { Convert(); });
+        return;
+    case Qt::Key_Escape:
+        cmdClose->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void frmIP2Location::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && !m_loaded)
+        Load();
+    QWidget::showEvent(event);
+}
+
+void frmIP2Location::closeEvent(QCloseEvent *event)
+{
+    guarded([&] { Unload(); });
+    event->accept();
+}
+
+void frmIP2Location::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    shpBorder->setGeometry(rect());
+    shpBorder->lower();
+}
+
+} // namespace orbilex

@@ -1,0 +1,282 @@
+// The ISO 639 window: three lists over one table, kept on the same row.
+
+#include "ui/companions/frmISOLang.h"
+
+#include "data/isolanguages.h"
+#include "platform/apperror.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/windowmath.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+
+namespace orbilex {
+
+namespace {
+
+template<typename T> T *named(T *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1StringView(objectName));
+    return widget;
+}
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+template<typename Column> QStringList column(Column pick)
+{
+    QStringList texts;
+    texts.reserve(kIsoLanguageCount);
+    for (const IsoLanguage &row : kIsoLanguages)
+        texts << text(pick(row));
+    return texts;
+}
+
+QFont boldFont(QFont f)
+{
+    f.setBold(true);
+    return f;
+}
+
+// Columns inside the frame, in twips: left edge and width of each list.
+constexpr int kColumnTop = 285;
+constexpr int kFieldTop = 510;
+constexpr int kFieldHeight = 315;
+constexpr int kListTop = kFieldTop + kFieldHeight;
+constexpr int kListHeight = 2130;
+constexpr int kShownTop = kListTop + kListHeight + 90;
+
+} // namespace
+
+OpenList::OpenList(QWidget *parent)
+    : QWidget(parent)
+    , m_text(new QLineEdit(this))
+    , m_items(new QListWidget(this))
+{
+    m_text->setObjectName(QStringLiteral("text"));
+    m_items->setObjectName(QStringLiteral("items"));
+    m_items->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_items->setUniformItemSizes(true);
+    m_items->setSortingEnabled(false);
+    setFocusProxy(m_text);
+    // Connected before the window's reactions, so they read the chosen entry
+    // in the text field.
+    connect(m_items, &QListWidget::currentRowChanged, this, [this](int row) {
+        const QListWidgetItem *item = m_items->item(row);
+        m_text->setText(item ? item->text() : QString());
+    });
+}
+
+QString OpenList::text() const
+{
+    return m_text->text();
+}
+
+frmISOLang::frmISOLang(Environment &env, frmMain &main)
+    : QWidget(nullptr, Qt::Window)
+    , m_env(env)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("frmISOLang"));
+    setWindowTitle(QStringLiteral("Orbilex - ISO Language Codes"));
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    buildWindow();
+
+    connect(cmbThree->items(), &QListWidget::currentRowChanged, this,
+        [this](int row) { guarded([&] { cmbThreeChosen(row); }); });
+    connect(cmbTwo->items(), &QListWidget::currentRowChanged, this,
+        [this](int row) { guarded([&] { cmbTwoChosen(row); }); });
+    connect(cmbLang->items(), &QListWidget::currentRowChanged, this,
+        [this](int row) { guarded([&] { cmbLangChosen(row); }); });
+    connect(cmdCopy, &QPushButton::clicked, this, [this] { guarded([&] { cmdCopyClicked(); }); });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    Load();
+}
+
+frmISOLang::~frmISOLang() = default;
+
+void frmISOLang::buildWindow()
+{
+    shpBorder = named(new QFrame(this), "shpBorder");
+    shpBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shpBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("ISO 639 Language Codes"), this), "Frame1");
+    place(Frame1, 120, 255, 6240, 3660);
+
+    const auto list = [&](const char *name, const char *caption, const char *captionName, int left, int width) {
+        auto *l = named(new OpenList(Frame1), name);
+        place(l, left, kFieldTop, width, kFieldHeight + kListHeight);
+        l->textField()->setGeometry(0, 0, twipsToPixels(width), twipsToPixels(kFieldHeight));
+        l->items()->setGeometry(0, twipsToPixels(kFieldHeight), twipsToPixels(width), twipsToPixels(kListHeight));
+        auto *label = named(new QLabel(QLatin1StringView(caption), Frame1), captionName);
+        label->setBuddy(l->textField());
+        place(label, left, kColumnTop, width, 225);
+        return l;
+    };
+    cmbThree = list("cmbThree", "&3-letter code:", "Label1", 120, 1260);
+    cmbTwo = list("cmbTwo", "&2-letter code:", "Label2", 1500, 1140);
+    cmbLang = list("cmbLang", "&Language name:", "Label3", 2760, 3360);
+
+    lblThree = named(new QLabel(QStringLiteral("AAA"), Frame1), "lblThree");
+    lblTwo = named(new QLabel(QStringLiteral("AA"), Frame1), "lblTwo");
+    place(lblThree, 120, kShownTop, 1260, kFieldHeight);
+    place(lblTwo, 1500, kShownTop, 1140, kFieldHeight);
+
+    txtLangName = named(new QLineEdit(QStringLiteral("..."), Frame1), "txtLangName");
+    txtLangName->setReadOnly(true);
+    QPalette face = txtLangName->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Window));
+    txtLangName->setPalette(face);
+    place(txtLangName, 2760, kShownTop, 3360, kFieldHeight);
+    for (QWidget *shown : std::initializer_list<QWidget *> {lblThree, lblTwo, txtLangName})
+        shown->setFont(boldFont(shown->font()));
+
+    // Themed later; for now a plain button with the caption.
+    cmdCopy = named(new QPushButton(QStringLiteral("copy"), this), "cmdCopy");
+    cmdCopy->setToolTip(QStringLiteral("copy to clipboard"));
+    cmdCopy->setAutoDefault(false);
+    place(cmdCopy, 5580, 45, 780, 300);
+
+    // Hardly visible; it is there so Escape has a button to press.
+    cmdClose = named(new QPushButton(QStringLiteral("x"), this), "cmdClose");
+    cmdClose->setAutoDefault(false);
+    cmdClose->setFocusPolicy(Qt::NoFocus);
+    place(cmdClose, kClientWidthTwips - 540 - 30, kClientHeightTwips - 120 - 30, 540, 120);
+
+    setTabOrder(cmbThree->textField(), cmbThree->items());
+    setTabOrder(cmbThree->items(), cmbTwo->textField());
+    setTabOrder(cmbTwo->textField(), cmbTwo->items());
+    setTabOrder(cmbTwo->items(), cmbLang->textField());
+    setTabOrder(cmbLang->textField(), cmbLang->items());
+    setTabOrder(cmbLang->items(), cmdCopy);
+}
+
+void frmISOLang::Load()
+{
+    m_loaded = true;
+    guarded([&] { setWindowIcon(m_main.windowIcon()); });
+    guarded([&] { cmdCopy->setCursor(m_main.aboutButton()->cursor()); });
+    guarded([&] {
+        shpBorder->setGeometry(0, 0, width(), height());
+        shpBorder->lower();
+    });
+    // Each edge on its own: a missing or unreadable one stays where it is.
+    guarded([&] {
+        if (const std::optional<int> left = storedNumber(m_env.settings->read(keys::Left_ISO)))
+            move(twipsToPixels(*left), y());
+    });
+    guarded([&] {
+        if (const std::optional<int> top = storedNumber(m_env.settings->read(keys::Top_ISO)))
+            move(x(), twipsToPixels(*top));
+    });
+    guarded([&] { fillLists(); });
+    guarded([&] { cmbThree->items()->setCurrentRow(0); });
+}
+
+void frmISOLang::fillLists()
+{
+    // Emptied lists have no current row, so the first choice below is a change
+    // even when the window is loaded again on the row it was closed on.
+    for (OpenList *l : {cmbLang, cmbTwo, cmbThree})
+        l->items()->clear();
+    cmbLang->items()->addItems(column([](const IsoLanguage &r) { return r.name; }));
+    cmbTwo->items()->addItems(column([](const IsoLanguage &r) { return r.alpha2; }));
+    cmbThree->items()->addItems(column([](const IsoLanguage &r) { return r.alpha3; }));
+}
+
+// The lists follow by row, never by text: many rows share "-" and a few
+// share a code, and each must stay the row the user chose.
+void frmISOLang::cmbThreeChosen(int row)
+{
+    if (row < 0)
+        return;
+    cmbTwo->items()->setCurrentRow(row);
+    cmbLang->items()->setCurrentRow(row);
+}
+
+void frmISOLang::cmbTwoChosen(int row)
+{
+    if (row < 0)
+        return;
+    cmbThree->items()->setCurrentRow(row);
+    cmbLang->items()->setCurrentRow(row);
+}
+
+// Every choice ends here exactly once: the other lists were already moved, or
+// move now without coming back.
+void frmISOLang::cmbLangChosen(int row)
+{
+    if (row < 0)
+        return;
+    cmbThree->items()->setCurrentRow(row);
+    cmbTwo->items()->setCurrentRow(row);
+    showRow();
+}
+
+void frmISOLang::showRow()
+{
+    lblThree->setText(cmbThree->text().trimmed());
+    lblTwo->setText(cmbTwo->text().trimmed());
+    txtLangName->setText(cmbLang->text().trimmed());
+    txtLangName->setCursorPosition(0);
+}
+
+void frmISOLang::cmdCopyClicked()
+{
+    const QString blanks = QStringLiteral("   ");
+    QApplication::clipboard()->setText(lblThree->text() + blanks + lblTwo->text() + blanks + txtLangName->text());
+}
+
+void frmISOLang::savePosition()
+{
+    m_env.settings->write(keys::Left_ISO, QString::number(pixelsToTwips(x())));
+    m_env.settings->write(keys::Top_ISO, QString::number(pixelsToTwips(y())));
+}
+
+void frmISOLang::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdClose->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmISOLang::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && !m_loaded)
+        Load();
+    QWidget::showEvent(event);
+}
+
+void frmISOLang::closeEvent(QCloseEvent *event)
+{
+    if (m_loaded) {
+        guarded([&] {
+            if (!isMinimized())
+                savePosition();
+        });
+        m_loaded = false;
+    }
+    event->accept();
+}
+
+} // namespace orbilex

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/environment.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace orbilex {
+
+class frmMain;
+
+// A list that is always open, with a text field above it that shows the
+// chosen entry. Typing into the field changes nothing else: only choosing an
+// entry counts.
+class OpenList final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit OpenList(QWidget *parent);
+
+    QLineEdit *textField() const { return m_text; }
+    QListWidget *items() const { return m_items; }
+    QString text() const;
+
+private:
+    QLineEdit *m_text;
+    QListWidget *m_items;
+};
+
+// The ISO 639 language codes: three mirrored lists (3-letter code, 2-letter
+// code, name) over one compiled table, the chosen row shown below them and
+// copied to the clipboard on request.
+//
+// The window stays an object for as long as the main window lives; closing it
+// unloads it (position saved) and the next showing loads it again on row 0.
+class frmISOLang : public QWidget
+{
+    Q_OBJECT
+public:
+    frmISOLang(Environment &env, frmMain &main);
+    ~frmISOLang() override;
+
+    bool isLoaded() const { return m_loaded; }
+
+    static constexpr int kClientWidthTwips = 6480;
+    static constexpr int kClientHeightTwips = 4095;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void Load();
+    void fillLists();
+    void cmbThreeChosen(int row);
+    void cmbTwoChosen(int row);
+    void cmbLangChosen(int row);
+    void showRow();
+    void cmdCopyClicked();
+    void savePosition();
+
+    Environment &m_env;
+    frmMain &m_main;
+    bool m_loaded = false;
+
+    QFrame *shpBorder = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    OpenList *cmbThree = nullptr;
+    OpenList *cmbTwo = nullptr;
+    OpenList *cmbLang = nullptr;
+    QLabel *lblThree = nullptr;
+    QLabel *lblTwo = nullptr;
+    QLineEdit *txtLangName = nullptr;
+    QPushButton *cmdCopy = nullptr;
+    QPushButton *cmdClose = nullptr;
+};
+
+} // namespace orbilex

@@ -1,0 +1,598 @@
+// The world map: marker, clock, mirrored country list, links and edit mode.
+
+#include "ui/companions/frmWorldMap.h"
+
+#include "platform/apperror.h"
+#include "ui/companions/worldlocations.h"
+#include "ui/companions/worldmarkers.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/windowmath.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <functional>
+
+namespace orbilex {
+
+namespace {
+
+// The map pages of the mid-2000s, kept by a web archive.
+constexpr const char *kMapServiceHost = "web.archive.org/web/2006/plasma.nationalgeographic.com";
+
+constexpr int kLeftDefaultTwips = 100;
+constexpr int kTopDefaultTwips = 80;
+
+// The ruler: one label under each whole-hour band of the picture, 562.5 twips
+// (37.5 pixels, 15 degrees) apart; the date-line band carries +12 and, a row
+// higher, -12.
+constexpr int kRulerLeftTwips = 75;
+constexpr int kRulerTopTwips = 7185;
+constexpr int kRulerWidthTwips = 270;
+constexpr int kRulerHeightTwips = 120;
+constexpr int kRulerColumns = 25;
+
+int rulerLeft(int column)
+{
+    return kRulerLeftTwips + column * 1125 / 2;
+}
+
+const QColor kCrosshair(160, 105, 184);
+
+template<typename T>
+T *named(T *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1StringView(objectName));
+    return widget;
+}
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// A label the mouse passes through to the map beneath it.
+void passMouse(QWidget *w)
+{
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QFont pixelFont(const QFont &base, int pixels, bool bold = false)
+{
+    QFont f = base;
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+// The map's buttons are smaller than a line of the desktop font: the caption
+// wraps inside the button instead of being cut.
+class SmallButton final : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        style()->drawItemText(&painter, rect().adjusted(2, 0, -2, 0),
+                              Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+                              caption, QPalette::ButtonText);
+    }
+};
+
+// A picture or caption that opens a page when clicked.
+class LinkLabel final : public QLabel
+{
+public:
+    LinkLabel(QWidget *parent, std::function<void()> open)
+        : QLabel(parent)
+        , m_open(std::move(open))
+    {
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            guarded(m_open);
+    }
+
+private:
+    std::function<void()> m_open;
+};
+
+// The logo of the map pages: a small globe.
+QPixmap serviceLogo()
+{
+    QPixmap logo(22, 22);
+    logo.fill(Qt::transparent);
+    QPainter p(&logo);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 70, 120), 1.2));
+    p.setBrush(QColor(120, 170, 220));
+    p.drawEllipse(QRectF(1.5, 1.5, 19, 19));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(7, 1.5, 8, 19));
+    p.drawLine(QPointF(11, 1.5), QPointF(11, 20.5));
+    p.drawLine(QPointF(1.5, 11), QPointF(20.5, 11));
+    return logo;
+}
+
+QString errorText(const AppError &e)
+{
+    return QStringLiteral("Error ") + QString::number(e.number) + u' ' + e.description;
+}
+
+} // namespace
+
+frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
+    : QWidget(nullptr, Qt::Window)
+    , m_env(env)
+    , m_main(main)
+    , m_map(QStringLiteral(":/worldmap.png"))
+{
+    setObjectName(QStringLiteral("frmWorldMap"));
+    setWindowTitle(QStringLiteral("World Map"));
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setMouseTracking(true);
+    buildWindow();
+
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(500);
+    Timer2 = named(new QTimer(this), "Timer2");
+    Timer2->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Tick(); }); });
+    connect(Timer2, &QTimer::timeout, this, [this] { guarded([&] { Timer2Tick(); }); });
+
+    // The list holds the main list's entries once; from here on a change of
+    // its selection is the user's or the main window's.
+    const QComboBox *countries = m_main.countryList();
+    for (int i = 0; i < countries->count(); ++i)
+        cmbWMCountry->addItem(countries->itemText(i));
+    cmbWMCountry->setCurrentIndex(-1);
+    connect(cmbWMCountry, &QComboBox::currentIndexChanged, this,
+            [this](int index) { guarded([&] { cmbWMCountryChanged(index); }); });
+    connect(cmdEdit, &QPushButton::clicked, this, [this] { guarded([&] { enterEditMode(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([&] { leaveEditMode(); }); });
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    // Opening the map from the main window reads the file once more, and a file
+    // that cannot be read then ends the program. The main window shows the map
+    // first: its own handler was connected before this one.
+    if (auto *mapButton = m_main.findChild<QPushButton *>(QStringLiteral("cmdMapShow")))
+        connect(mapButton, &QPushButton::clicked, this, &frmWorldMap::locateOrEnd);
+
+    Load();
+}
+
+frmWorldMap::~frmWorldMap() = default;
+
+void frmWorldMap::buildWindow()
+{
+    const QFont small = pixelFont(font(), 9);
+
+    lblCFlash = named(new QLabel(QStringLiteral("."), this), "lblCFlash");
+    lblCFlash->setFont(pixelFont(font(), 16, true));
+    lblCFlash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(lblCFlash, 105, 0, 75, 330);
+    passMouse(lblCFlash);
+
+    const auto box = [&](const char *name, const QString &text) {
+        auto *e = named(new QLineEdit(text, this), name);
+        e->setReadOnly(true);
+        e->setFrame(false);
+        e->setFont(small);
+        e->setTextMargins(0, 0, 0, 0);
+        e->setFocusPolicy(Qt::NoFocus);
+        return e;
+    };
+    txtCurCountry = box("txtCurCountry", QStringLiteral("..."));
+    txtCurCountry->setAlignment(Qt::AlignRight);
+    place(txtCurCountry, 9420, 150, 4005, 180);
+    txtID = box("txtID", QString());
+    txtID->hide();
+
+    auto *top = named(new QLabel(QStringLiteral("Top:"), this), "Label1");
+    auto *left = named(new QLabel(QStringLiteral("Left:"), this), "Label2");
+    for (QLabel *caption : {top, left}) {
+        caption->setFont(small);
+        passMouse(caption);
+    }
+    txtCTop = box("txtCTop", QStringLiteral("000"));
+    txtCLeft = box("txtCLeft", QStringLiteral("000"));
+    // The captions' rows are a line of the small font high, centred on the
+    // 120-twip row they stand in.
+    const int rowTop = 6405 - 45;
+    const int rowHeight = 210;
+    // The boxes are as wide as the room after them allows: a position has up
+    // to five digits.
+    place(top, 210, rowTop, 540, rowHeight);
+    place(txtCTop, 630, rowTop, 420, rowHeight);
+    place(left, 1050, rowTop, 645, rowHeight);
+    place(txtCLeft, 1575, rowTop, 600, rowHeight);
+
+    cmdCancel = named(new SmallButton(QStringLiteral("&Cancel"), this), "cmdCancel");
+    cmdEdit = named(new SmallButton(QStringLiteral("&Edit position"), this), "cmdEdit");
+    cmdClose = named(new SmallButton(QStringLiteral("Clo&se"), this), "cmdClose");
+    for (QPushButton *b : {cmdCancel, cmdEdit, cmdClose}) {
+        b->setFont(small);
+        b->setAutoDefault(false);
+    }
+    place(cmdCancel, 105, 5775, 750, 225);
+    place(cmdEdit, 840, 5775, 750, 540);
+    place(cmdClose, 105, 5985, 750, 330);
+    cmdCancel->setEnabled(false);
+    m_escapeButton = cmdClose;
+
+    auto *panel = named(new QFrame(this), "Frame1");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    place(panel, 4410, 6120, 3315, 750);
+    const auto openProfile = [this] {
+        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
+                          + QStringLiteral("/mapmachine/profiles/") + m_main.fipsList()->currentText().trimmed().toLower()
+                          + QStringLiteral(".html"));
+    };
+    const auto openWorld = [this] {
+        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
+                          + QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
+    };
+    imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
+    imgNGeo->setPixmap(serviceLogo());
+    imgNGeo->setGeometry(twipsToPixels(4515), twipsToPixels(6150), 22, 22);
+    imgNGeo->setToolTip(QStringLiteral("Country Profile"));
+    lblGeoCountry = named(new LinkLabel(this, openProfile), "lblGeoCountry");
+    lblGeoWorld = named(new LinkLabel(this, openWorld), "lblGeoWorld");
+    lblGeoCountry->setText(QStringLiteral("Country Profile"));
+    lblGeoWorld->setText(QStringLiteral("Satelite view of World Map"));
+    for (QLabel *link : {lblGeoCountry, lblGeoWorld}) {
+        QFont f = small;
+        f.setUnderline(true);
+        link->setFont(f);
+        QPalette p = link->palette();
+        p.setColor(QPalette::WindowText, p.color(QPalette::Link));
+        link->setPalette(p);
+    }
+    place(lblGeoCountry, 4515, 6540, 1020, 195);
+    place(lblGeoWorld, 5670, 6540, 1905, 195);
+
+    cmbWMCountry = named(new QComboBox(this), "cmbWMCountry");
+    cmbWMCountry->setFont(small);
+    cmbWMCountry->setMaxVisibleItems(20);
+    place(cmbWMCountry, 9330, 6510, 3480, 315);
+
+    buildRuler();
+
+    lblCurTime = named(new QLabel(QStringLiteral("00:00:00"), this), "lblCurTime");
+    lblCurTime->setFont(pixelFont(font(), 9, true));
+    lblCurTime->adjustSize();
+    passMouse(lblCurTime);
+    imgCur = named(new QLabel(this), "imgCur");
+    imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
+    imgCur->resize(kMarkerSize, kMarkerSize);
+    passMouse(imgCur);
+    placeMarker(0, 0);
+
+    linX = named(new QFrame(this), "linX");
+    linY = named(new QFrame(this), "linY");
+    txtLeft = named(new QLabel(QStringLiteral("000"), this), "txtLeft");
+    txtTop = named(new QLabel(QStringLiteral("000"), this), "txtTop");
+    for (QFrame *line : {linX, linY}) {
+        line->setAutoFillBackground(true);
+        QPalette p = line->palette();
+        p.setColor(QPalette::Window, kCrosshair);
+        line->setPalette(p);
+    }
+    for (QLabel *readout : {txtLeft, txtTop}) {
+        readout->setFont(small);
+        readout->adjustSize();
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{linX, linY, txtLeft, txtTop}) {
+        passMouse(w);
+        w->hide();
+    }
+}
+
+void frmWorldMap::buildRuler()
+{
+    QFont terminal(QStringLiteral("Terminal"));
+    terminal.setStyleHint(QFont::TypeWriter);
+    terminal.setPointSize(6);
+    terminal.setBold(true);
+    const auto label = [&](int number, const QString &text, int column, bool raised) {
+        auto *l = new QLabel(text, this);
+        l->setObjectName(QStringLiteral("Label%1").arg(number));
+        l->setFont(terminal);
+        l->setAlignment(Qt::AlignCenter);
+        place(l, rulerLeft(column), kRulerTopTwips - (raised ? kRulerHeightTwips : 0), kRulerWidthTwips,
+              kRulerHeightTwips);
+        passMouse(l);
+    };
+    int number = 3;
+    for (int column = 0; column < kRulerColumns; ++column) {
+        const int zone = column <= 23 ? column - 11 : column - 35;
+        const QString text = zone > 0 ? QStringLiteral("+%1").arg(zone) : QString::number(zone);
+        if (column == kRulerColumns - 1)
+            label(number++, QStringLiteral("-12"), 23, true);
+        label(number++, text, column, false);
+    }
+}
+
+void frmWorldMap::Load()
+{
+    m_loaded = true;
+    m_editing = false;
+    txtCurCountry->setText(QStringLiteral("..."));
+    txtID->clear();
+    txtCLeft->setText(QStringLiteral("000"));
+    txtCTop->setText(QStringLiteral("000"));
+    placeMarker(0, 0);
+
+    imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
+    m_markerPhase = true;
+    m_pointerPhase = true;
+
+    guarded([&] { setWindowIcon(m_main.windowIcon()); });
+    guarded([&] {
+        const int left = storedNumber(m_env.settings->read(keys::Left_World)).value_or(kLeftDefaultTwips);
+        const int top = storedNumber(m_env.settings->read(keys::Top_World)).value_or(kTopDefaultTwips);
+        move(twipsToPixels(left), twipsToPixels(top));
+    });
+    guarded([&] {
+        const QCursor hand = m_main.aboutButton()->cursor();
+        for (QWidget *w : std::initializer_list<QWidget *>{cmdEdit, cmdCancel, cmdClose, imgNGeo, lblGeoCountry,
+                                                           lblGeoWorld})
+            w->setCursor(hand);
+    });
+    // Through no selection, so the main list's country arrives as a change and
+    // sets the caption.
+    cmbWMCountry->setCurrentIndex(-1);
+    cmbWMCountry->setCurrentIndex(m_main.countryList()->currentIndex());
+    Timer1->start();
+    locateOrLog();
+}
+
+void frmWorldMap::selectCountry(int index)
+{
+    if (!m_loaded)
+        Load();
+    cmbWMCountry->setCurrentIndex(index);
+}
+
+QString frmWorldMap::locationFile() const
+{
+    return m_env.programFile(QLatin1StringView(kLocationFileName));
+}
+
+void frmWorldMap::LocateCountry()
+{
+    const QComboBox *countries = m_main.countryList();
+    const QString name = countries->currentText();
+    const int index = countries->currentIndex();
+    const LocationScan scan = scanLocations(readLocationFile(locationFile()), name);
+    if (scan.locatedName) {
+        txtCurCountry->setText(*scan.locatedName);
+        txtID->setText(QString::number(index));
+    }
+    if (scan.position) {
+        placeMarker(scan.position->x, scan.position->y);
+        txtCLeft->setText(scan.position->xText);
+        txtCTop->setText(scan.position->yText);
+    }
+    if (scan.error)
+        throw *scan.error;
+}
+
+void frmWorldMap::locateOrLog()
+{
+    try {
+        LocateCountry();
+    } catch (const AppError &e) {
+        m_main.logField()->setText(errorText(e));
+    }
+}
+
+void frmWorldMap::locateOrEnd()
+{
+    try {
+        LocateCountry();
+    } catch (const AppError &e) {
+        const QString title = QStringLiteral("Error ") + QString::number(e.number) + QStringLiteral(" : ") + e.description;
+        const QString text = QStringLiteral("File \"wlocation.dat\" missed or is in invalid format\r\n"
+                                            "try reinstalling the program,\r\n\r\n"
+                                            "Unable to continue, now closing Orbilex...");
+        m_env.dialogs->message(Dialogs::Icon::Critical, text, title);
+        // Straight out: no unload runs and no setting is written.
+        if (m_env.endProgram)
+            m_env.endProgram(1);
+    }
+}
+
+void frmWorldMap::cmbWMCountryChanged(int index)
+{
+    if (index < 0)
+        return;
+    m_main.countryList()->setCurrentIndex(index);
+    setWindowTitle(QStringLiteral("World Map - ") + cmbWMCountry->currentText());
+}
+
+void frmWorldMap::placeMarker(int x, int y)
+{
+    imgCur->move(twipsToPixels(x), twipsToPixels(y));
+    lblCurTime->move(twipsToPixels(x + 8), twipsToPixels(y + 8));
+}
+
+void frmWorldMap::Timer1Tick()
+{
+    if (m_markerPhase) {
+        imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Full)));
+        lblCurTime->setText(m_main.countryTimeField()->text());
+        lblCurTime->adjustSize();
+    } else {
+        imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
+    }
+    m_markerPhase = !m_markerPhase;
+}
+
+void frmWorldMap::Timer2Tick()
+{
+    setCursor(markerCursor(m_pointerPhase ? Marker::Full : Marker::Empty));
+    lblCFlash->setText(m_pointerPhase ? QStringLiteral("..") : QStringLiteral("..."));
+    m_pointerPhase = !m_pointerPhase;
+}
+
+void frmWorldMap::enterEditMode()
+{
+    m_lineBuffer.clear();
+    // A file that cannot be read leaves the buffer empty, and a click then
+    // stores nothing: the file is never rewritten from less than it held.
+    guarded([&] { m_lineBuffer = splitLines(readLocationFile(locationFile())); });
+    Timer2->start();
+    imgCur->hide();
+    lblCurTime->hide();
+    setCursor(markerCursor(Marker::Empty));
+    cmdCancel->setEnabled(true);
+    cmdEdit->setEnabled(false);
+    m_editing = true;
+    setEscapeButton(cmdCancel);
+}
+
+void frmWorldMap::leaveEditMode()
+{
+    linX->hide();
+    linY->hide();
+    lblCFlash->setText(QStringLiteral("."));
+    txtTop->hide();
+    txtLeft->hide();
+    cmdCancel->setEnabled(false);
+    cmdEdit->setEnabled(true);
+    imgCur->show();
+    lblCurTime->show();
+    unsetCursor();
+    m_editing = false;
+    Timer2->stop();
+    m_lineBuffer.clear();
+    setEscapeButton(cmdClose);
+    cmbWMCountry->setFocus();
+}
+
+void frmWorldMap::setEscapeButton(QPushButton *button)
+{
+    m_escapeButton = button;
+}
+
+void frmWorldMap::trackPointer(QPoint twips)
+{
+    const int x = twips.x();
+    const int y = twips.y();
+    txtLeft->setText(QString::number(x));
+    txtTop->setText(QString::number(y));
+    txtLeft->adjustSize();
+    txtTop->adjustSize();
+    if (!m_editing)
+        return;
+    txtCLeft->setText(QString::number(x));
+    txtCTop->setText(QString::number(y));
+    linX->setGeometry(0, twipsToPixels(y), width(), 1);
+    linY->setGeometry(twipsToPixels(x), 0, 1, height());
+    txtTop->move(0, twipsToPixels(y + 1));
+    txtLeft->move(twipsToPixels(x + 1), 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{linX, linY, txtTop, txtLeft}) {
+        w->show();
+        w->raise();
+    }
+}
+
+void frmWorldMap::storeLocation(QPoint twips)
+{
+    bool located = false;
+    const int index = txtID->text().toInt(&located);
+    const QComboBox *countries = m_main.countryList();
+    if (located && index >= 0 && index < countries->count()) {
+        const std::optional<QByteArray> content
+            = replaceLocationLine(m_lineBuffer, index, locationLine(countries->itemText(index), twips.x(), twips.y()));
+        if (content) {
+            try {
+                writeLocationFile(locationFile(), *content);
+                placeMarker(twips.x(), twips.y());
+            } catch (const AppError &e) {
+                m_env.dialogs->message(Dialogs::Icon::Warning, errorText(e), QString::fromLatin1(kProgramTitle));
+            }
+        }
+    }
+    leaveEditMode();
+}
+
+void frmWorldMap::savePosition()
+{
+    m_env.settings->write(keys::Left_World, QString::number(pixelsToTwips(x())));
+    m_env.settings->write(keys::Top_World, QString::number(pixelsToTwips(y())));
+}
+
+void frmWorldMap::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_map);
+}
+
+void frmWorldMap::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    guarded([&] { trackPointer({pixelsToTwips(p.x()), pixelsToTwips(p.y())}); });
+}
+
+void frmWorldMap::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_editing) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    guarded([&] { storeLocation({pixelsToTwips(p.x()), pixelsToTwips(p.y())}); });
+}
+
+void frmWorldMap::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_escapeButton
+        && m_escapeButton->isEnabled()) {
+        m_escapeButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmWorldMap::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && !m_loaded)
+        Load();
+    QWidget::showEvent(event);
+}
+
+void frmWorldMap::closeEvent(QCloseEvent *event)
+{
+    if (m_loaded) {
+        guarded([&] {
+            if (!isMinimized())
+                savePosition();
+        });
+        guarded([&] { leaveEditMode(); });
+        Timer1->stop();
+        m_loaded = false;
+    }
+    event->accept();
+}
+
+} // namespace orbilex

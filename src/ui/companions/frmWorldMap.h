@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/environment.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orbilex {
+
+class frmMain;
+
+// The time-zone world map: a blinking flag with the country's clock on the
+// main window's country, a country list mirrored with the main one, and an
+// edit mode in which a click stores the country's marker position in
+// wlocation.dat.
+//
+// The window stays an object for as long as the main window lives; closing it
+// unloads it (position saved, timers stopped) and the next need loads it again.
+class frmWorldMap : public QWidget
+{
+    Q_OBJECT
+public:
+    frmWorldMap(Environment &env, frmMain &main);
+    ~frmWorldMap() override;
+
+    // The main window's selection arriving here: loads the window, hidden,
+    // when it is not loaded.
+    void selectCountry(int index);
+
+    // Moves the marker to the main window's country as wlocation.dat places
+    // it. Throws AppError when the file cannot be read; what was found before
+    // the fault stays shown.
+    void LocateCountry();
+
+    bool isLoaded() const { return m_loaded; }
+    bool inEditMode() const { return m_editing; }
+
+    static constexpr int kClientWidthTwips = 13860;
+    static constexpr int kClientHeightTwips = 7350;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildRuler();
+    void Load();
+    void locateOrLog();
+    void locateOrEnd();
+    void cmbWMCountryChanged(int index);
+    void Timer1Tick();
+    void Timer2Tick();
+    void enterEditMode();
+    void leaveEditMode();
+    void trackPointer(QPoint twips);
+    void storeLocation(QPoint twips);
+    void placeMarker(int x, int y);
+    void savePosition();
+    void setEscapeButton(QPushButton *button);
+    QString locationFile() const;
+
+    Environment &m_env;
+    frmMain &m_main;
+    QPixmap m_map;
+    bool m_loaded = false;
+    bool m_editing = false;
+    bool m_markerPhase = true;
+    bool m_pointerPhase = true;
+    // The file's lines while in edit mode, as they were read.
+    QList<QByteArray> m_lineBuffer;
+    QPushButton *m_escapeButton = nullptr;
+
+    QLabel *lblCFlash = nullptr;
+    QLineEdit *txtCurCountry = nullptr;
+    QLineEdit *txtID = nullptr;
+    QLineEdit *txtCLeft = nullptr;
+    QLineEdit *txtCTop = nullptr;
+    QLabel *imgCur = nullptr;
+    QLabel *lblCurTime = nullptr;
+    QLabel *txtLeft = nullptr;
+    QLabel *txtTop = nullptr;
+    QFrame *linX = nullptr;
+    QFrame *linY = nullptr;
+    QComboBox *cmbWMCountry = nullptr;
+    QPushButton *cmdEdit = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QLabel *imgNGeo = nullptr;
+    QLabel *lblGeoCountry = nullptr;
+    QLabel *lblGeoWorld = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+};
+
+} // namespace orbilex
