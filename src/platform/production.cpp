@@ -95,7 +95,11 @@ void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolde
         const QDir shipped(folder);
         if (!shipped.exists() || shipped.absolutePath() == programFolder.absolutePath())
             continue;
+        // The shipped files are data; the program itself (and anything else
+        // executable beside it) stays where it is.
         for (const QString &name : shipped.entryList(QDir::Files)) {
+            if (QFileInfo(shipped.filePath(name)).isExecutable())
+                continue;
             if (!programFolder.exists(name))
                 QFile::copy(shipped.filePath(name), programFolder.filePath(name));
         }
