@@ -90,9 +90,10 @@ private:
             if (!m_pressing || event->button() != Qt::LeftButton)
                 return false;
             m_pressing = false;
+            // Moves keep the button down exactly while the pointer is on it.
             const bool wasDown = m_button->isDown();
             m_button->setDown(false);
-            if (wasDown && inside)
+            if (wasDown)
                 m_button->click();
             return true;
         }
@@ -134,7 +135,7 @@ private:
         QStyleOptionButton option;
         option.initFrom(m_button);
         option.state &= ~(QStyle::State_Enabled | QStyle::State_MouseOver | QStyle::State_Sunken | QStyle::State_On
-                          | QStyle::State_Raised | QStyle::State_HasFocus);
+            | QStyle::State_Raised | QStyle::State_HasFocus);
         switch (state.look) {
         case ButtonLook::Normal:
             option.state |= QStyle::State_Enabled | QStyle::State_Raised;
@@ -182,9 +183,9 @@ private:
         style->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, m_button);
         if (flags.focused) {
             QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(option);
+            focus.initFrom(m_button);
             // Some styles draw focus only after a key moved it; this look always shows it.
-            focus.state |= QStyle::State_KeyboardFocusChange;
+            focus.state = option.state | QStyle::State_KeyboardFocusChange;
             focus.rect = focusRect(client);
             focus.backgroundColor = option.palette.color(QPalette::Button);
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, m_button);
@@ -192,12 +193,13 @@ private:
 
         const QPixmap pixmap = picture(state.picture);
         const int flagsForText = textFlags(option);
-        const ButtonLayout layout = layoutButton(client, captionSize(m_button->fontMetrics(), flagsForText, client.width()),
-                                                 pixmap.isNull() ? QSize() : pixmap.deviceIndependentSize().toSize());
+        const ButtonLayout layout
+            = layoutButton(client, captionSize(m_button->fontMetrics(), flagsForText, client.width()),
+                pixmap.isNull() ? QSize() : pixmap.deviceIndependentSize().toSize());
         if (!layout.caption.isNull()) {
             painter.setFont(m_button->font());
             style->drawItemText(&painter, layout.caption, flagsForText, option.palette, flags.enabled, m_button->text(),
-                                QPalette::ButtonText);
+                QPalette::ButtonText);
         }
         if (layout.picture.isNull())
             return;
@@ -205,7 +207,7 @@ private:
             painter.drawPixmap(layout.picture.topLeft(), pixmap);
         else
             painter.drawImage(layout.picture.topLeft(),
-                              silhouette(pixmap.toImage(), option.palette.color(QPalette::Disabled, QPalette::ButtonText)));
+                silhouette(pixmap.toImage(), option.palette.color(QPalette::Disabled, QPalette::ButtonText)));
     }
 
     // A push button's own size already fits a caption or a picture alone; a

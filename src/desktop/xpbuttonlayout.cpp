@@ -28,8 +28,8 @@ ButtonLayout layoutButton(QSize client, QSize text, QSize picture)
         pictureAreaBottom = top;
     }
     if (!picture.isEmpty()) {
-        const QPoint at(qRound((client.width() - picture.width()) / 2.0),
-                        qRound((pictureAreaBottom - picture.height()) / 2.0));
+        const QPoint at(
+            qRound((client.width() - picture.width()) / 2.0), qRound((pictureAreaBottom - picture.height()) / 2.0));
         layout.picture = QRect(at, picture);
     }
     return layout;
@@ -49,7 +49,7 @@ QSize pictureButtonContents(QSize text, QSize picture)
     // A little room above the picture balances the gap under the caption.
     const int aboveAndBetween = 4;
     return {std::max(text.width(), picture.width()),
-            picture.height() + aboveAndBetween + text.height() + kCaptionBottomGap};
+        picture.height() + aboveAndBetween + text.height() + kCaptionBottomGap};
 }
 
 QImage silhouette(const QImage &picture, const QColor &colour)

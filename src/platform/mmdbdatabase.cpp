@@ -8,9 +8,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <maxminddb.h>
-
 #include <array>
+#include <maxminddb.h>
 #include <optional>
 
 namespace orbilex {
@@ -44,7 +43,7 @@ QByteArray nativeFileName(const QString &file)
 } // namespace
 
 struct MmdbDatabase::Handle {
-    MMDB_s db{};
+    MMDB_s db {};
     // The path that answered last: every record of one database has the same
     // shape, so after the first answer one look suffices.
     mutable int codePath = 0;
@@ -58,7 +57,7 @@ struct MmdbDatabase::Handle {
             return std::nullopt;
         // The address is handed over as a number: the library's own text
         // parser takes short forms and host names, and asks the resolver.
-        sockaddr_in socket{};
+        sockaddr_in socket {};
         socket.sin_family = AF_INET;
         socket.sin_addr.s_addr = qToBigEndian(*ip);
         int error = MMDB_SUCCESS;
@@ -75,7 +74,7 @@ struct MmdbDatabase::Handle {
     {
         for (int k = 0; k < kPathCount; ++k) {
             const int p = (codePath + k) % kPathCount;
-            MMDB_entry_data_s data{};
+            MMDB_entry_data_s data {};
             if (MMDB_aget_value(&entry, &data, kCountryPaths[p].code.data()) != MMDB_SUCCESS || !data.has_data
                 || data.type != MMDB_DATA_TYPE_UTF8_STRING || data.data_size != 2)
                 continue;
@@ -85,7 +84,7 @@ struct MmdbDatabase::Handle {
                 continue;
             codePath = p;
             *path = p;
-            return std::array<char16_t, 2>{char16_t(a), char16_t(b)};
+            return std::array<char16_t, 2> {char16_t(a), char16_t(b)};
         }
         return std::nullopt;
     }
@@ -94,7 +93,7 @@ struct MmdbDatabase::Handle {
     {
         if (!kCountryPaths[path].name[0])
             return {};
-        MMDB_entry_data_s data{};
+        MMDB_entry_data_s data {};
         if (MMDB_aget_value(&entry, &data, kCountryPaths[path].name.data()) != MMDB_SUCCESS || !data.has_data
             || data.type != MMDB_DATA_TYPE_UTF8_STRING)
             return {};
@@ -141,7 +140,7 @@ bool MmdbDatabase::openFile(const QString &file)
     const int status = MMDB_open(nativeFileName(file).constData(), MMDB_MODE_MMAP, &handle->db);
     if (status != MMDB_SUCCESS) {
         // A failed open leaves nothing to close.
-        handle->db = MMDB_s{};
+        handle->db = MMDB_s {};
         m_problem = QStringLiteral("IP database cannot be read: %1 (%2)")
                         .arg(QDir::toNativeSeparators(file), QString::fromUtf8(MMDB_strerror(status)));
         return false;
@@ -149,8 +148,9 @@ bool MmdbDatabase::openFile(const QString &file)
     m_handle = std::move(handle);
     if (!matchesDigest(file)) {
         close();
-        m_problem = QStringLiteral("IP database is damaged: %1 does not match %2")
-                        .arg(QDir::toNativeSeparators(file), QFileInfo(file + QLatin1StringView(kDigestSuffix)).fileName());
+        m_problem
+            = QStringLiteral("IP database is damaged: %1 does not match %2")
+                  .arg(QDir::toNativeSeparators(file), QFileInfo(file + QLatin1StringView(kDigestSuffix)).fileName());
         return false;
     }
     return true;

@@ -22,11 +22,19 @@ constexpr QFileDevice::Permissions kModeBits = QFileDevice::ReadOwner | QFileDev
     | QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 // A hand-edited value such as "a, b" reads back as a list; join it again so no
-// part of what the user wrote is lost.
+// part of what the user wrote is lost. A list with a part that begins with
+// "@" ("a, @b", or a part with a NUL, which QSettings writes as "@String(...)")
+// comes as a list of variants, whose toString() is empty.
 QString asText(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
+    if (value.typeId() == QMetaType::QVariantList) {
+        QStringList parts;
+        for (const QVariant &part : value.toList())
+            parts << part.toString();
+        return parts.join(QStringLiteral(", "));
+    }
     return value.toString();
 }
 
@@ -42,6 +50,17 @@ std::unique_ptr<QTemporaryFile> temporaryBeside(const QString &path)
         throw AppError::pathFileAccess();
     file->close();
     return file;
+}
+
+// QSettings reads and writes a key by its normal form, with no slash at
+// either end and none doubled. A key listed in another form ("a/" from "[a]"
+// and "=x", "2/" beside "2") is no key of its own: contains() answers for the
+// normal form, so such a key would read another key's value and, written
+// back, overwrite it; the empty key is not written at all, and a map holding
+// only that one would come out as an empty file, taken for a failed write.
+bool isReachable(const QString &key)
+{
+    return !key.isEmpty() && !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(QStringLiteral("//"));
 }
 
 // The file's keys and values as QSettings parses it. QSettings keeps one parsed
@@ -72,7 +91,7 @@ QSettings::SettingsMap load(const QString &path)
     // that no read can reach; keeping it would count a section that holds
     // nothing and write junk back.
     for (const QString &key : settings.allKeys()) {
-        if (settings.contains(key))
+        if (isReachable(key))
             map.insert(key, settings.value(key));
     }
     return map;

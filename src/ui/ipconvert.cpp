@@ -26,7 +26,7 @@ constexpr int slotOf(char first, char second)
 // a lookup answers from one array read instead of a walk over 253 rows, which
 // matters when the database answers in well under a microsecond.
 constexpr std::array<short, 26 * 26> kFirstCountryOfCode = [] {
-    std::array<short, 26 * 26> table{};
+    std::array<short, 26 * 26> table {};
     table.fill(kNoCountry);
     for (std::size_t i = kCodes.size(); i-- > 0;) {
         const std::string_view code = kCodes[i].alpha2;

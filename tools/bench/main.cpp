@@ -24,9 +24,9 @@
 #include "platform/mmdbdatabase.h"
 #include "platform/production.h"
 #include "store/settingskeys.h"
+#include "ui/ipconvert.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
-#include "ui/ipconvert.h"
 #include "ui/main/windowmath.h"
 
 #include <QApplication>
@@ -37,17 +37,16 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QtEndian>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <QtEndian>
-
-#include <maxminddb.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <maxminddb.h>
 #include <vector>
 
 namespace {
@@ -306,7 +305,7 @@ std::vector<QString> benchAddresses(std::size_t count)
 // The code libmaxminddb finds for an entry, as a caller of its own would read it.
 QString bareCode(MMDB_lookup_result_s result)
 {
-    MMDB_entry_data_s data{};
+    MMDB_entry_data_s data {};
     if (!result.found_entry || MMDB_get_value(&result.entry, &data, "country_code", nullptr) != MMDB_SUCCESS
         || !data.has_data || data.type != MMDB_DATA_TYPE_UTF8_STRING)
         return {};
@@ -316,8 +315,9 @@ QString bareCode(MMDB_lookup_result_s result)
 int ipFigures(int argc, char **argv, qint64 mainNs)
 {
     QCoreApplication app(argc, argv);
-    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                  : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ip-country.mmdb"));
+    const QString file = argc > 2
+        ? QString::fromLocal8Bit(argv[2])
+        : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ip-country.mmdb"));
     const QFileInfo info(file);
 
     // The first lookup: find and open the file (digest check included), then answer.
@@ -333,7 +333,7 @@ int ipFigures(int argc, char **argv, qint64 mainNs)
     const qint64 firstNs = first.nsecsElapsed();
     const qint64 fromStartNs = wallNs() - mainNs;
 
-    MMDB_s bare{};
+    MMDB_s bare {};
     if (MMDB_open(QFile::encodeName(file).constData(), MMDB_MODE_MMAP, &bare) != MMDB_SUCCESS) {
         std::fprintf(stderr, "libmaxminddb cannot open %s\n", qPrintable(file));
         return 1;
@@ -343,7 +343,7 @@ int ipFigures(int argc, char **argv, qint64 mainNs)
     std::vector<sockaddr_in> numbers;
     for (const QString &a : addresses) {
         texts.push_back(a.toLatin1());
-        sockaddr_in s{};
+        sockaddr_in s {};
         s.sin_family = AF_INET;
         s.sin_addr.s_addr = qToBigEndian(*parseDottedQuad(a));
         numbers.push_back(s);
@@ -356,7 +356,9 @@ int ipFigures(int argc, char **argv, qint64 mainNs)
         int error = 0;
         const QString code = bareCode(MMDB_lookup_string(&bare, texts[i].constData(), &gai, &error));
         const QString listed = countryListCode(code);
-        const QString expected = code.isEmpty() ? QStringLiteral("-") : listed.isEmpty() ? QStringLiteral("--") : listed;
+        const QString expected = code.isEmpty() ? QStringLiteral("-")
+            : listed.isEmpty()                  ? QStringLiteral("--")
+                                                : listed;
         if (source.shortName(addresses[i]) != expected)
             ++wrong;
     }
@@ -399,13 +401,13 @@ int ipFigures(int argc, char **argv, qint64 mainNs)
     const double number = medianMs(bareNumber);
     std::printf("ip lookup: %.3f us through the source, %.3f us bare libmaxminddb from the text address, "
                 "ratio %.2f (medians, %zu addresses x %d rounds)\n",
-                s, text, s / text, addresses.size(), kRounds);
+        s, text, s / text, addresses.size(), kRounds);
     std::printf("  bare libmaxminddb from the address as a number %.3f us, ratio %.2f; a conversion's pair "
                 "(short and long name) %.3f us\n",
-                number, s / number, medianMs(viaPair));
+        number, s / number, medianMs(viaPair));
     std::printf("  first lookup after start: open with digest check %.2f ms, first answer (%s) %.2f ms, "
                 "%.2f ms after the process started\n",
-                double(openNs) / 1e6, qPrintable(firstAnswer), double(firstNs) / 1e6, double(fromStartNs) / 1e6);
+        double(openNs) / 1e6, qPrintable(firstAnswer), double(firstNs) / 1e6, double(fromStartNs) / 1e6);
     if (wrong)
         std::printf("  WRONG: %d addresses answered differently from libmaxminddb\n", wrong);
     return wrong || sink < 0 ? 3 : 0;
@@ -427,7 +429,7 @@ int main(int argc, char *argv[])
         return startupEmpty(argc, argv, mainNs, true);
     if (mode == "ip")
         return ipFigures(argc, argv, mainNs);
-    std::fprintf(stderr, "usage: %s select [rounds] | startup-main | startup-empty | startup-text | ip [FILE.mmdb]\n",
-                 argv[0]);
+    std::fprintf(
+        stderr, "usage: %s select [rounds] | startup-main | startup-empty | startup-text | ip [FILE.mmdb]\n", argv[0]);
     return 64;
 }

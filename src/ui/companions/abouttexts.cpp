@@ -21,6 +21,7 @@ struct Release {
 };
 
 // "*" changed or fixed, "+" added, "." remark.
+// clang-format off
 const Release kHistory[] = {
     {"v2.5 (June 05, 2005)",
      {"+ IP to country window, with auto hide after a found country",
@@ -59,6 +60,7 @@ const Release kHistory[] = {
     {"v1.0 (November 03, 2003)",
      {". first release: ISO 3166, FIPS 10-4, top level domains and dialing codes"}},
 };
+// clang-format on
 
 } // namespace
 
@@ -80,8 +82,9 @@ QString infoText(const QVersionNumber &version)
 
 QString descriptionText()
 {
-    return QStringLiteral("The database already contains 253 countries. Updates will be available as soon as needed and "
-                          "possible. All comments and suggestions are welcomed. Contact us!");
+    return QStringLiteral(
+        "The database already contains 253 countries. Updates will be available as soon as needed and "
+        "possible. All comments and suggestions are welcomed. Contact us!");
 }
 
 QString historyText()

@@ -132,8 +132,8 @@ void frmAbout::buildWindow()
     cmdCool = button(this, "cmdCool", "&Okay!", "Okay?");
     cmdWeb = button(this, "cmdWeb", "&Web", "visit our website");
     cmdEmail = button(this, "cmdEmail", "&Report BUG", "Report Updates, Corrections or Bugs");
-    cmdReInsDLL = button(this, "cmdReInsDLL", "Re&install Dlls",
-                         "try this if you get errors when attempting to edit database");
+    cmdReInsDLL
+        = button(this, "cmdReInsDLL", "Re&install Dlls", "try this if you get errors when attempting to edit database");
     cmdUninstall = button(this, "cmdUninstall", "&Uninstall", "resets settings and removes created registry keys");
     cmdCool->setDefault(true);
 
@@ -235,9 +235,15 @@ void frmAbout::registerIpDatabase() const
     IpDatabase *db = m_env.ipDatabase.get();
     if (!db)
         throw AppError(53, QStringLiteral("File not found: IP database"));
-    if (!db->open())
-        throw AppError(53, QStringLiteral("File not found: ")
-                               + (db->path().isEmpty() ? QStringLiteral("IP database") : shown(db->path())));
+    if (db->open())
+        return;
+    const QString path = db->path();
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        throw AppError(
+            53, QStringLiteral("File not found: ") + (path.isEmpty() ? QStringLiteral("IP database") : shown(path)));
+    // There but unusable (unreadable, damaged): the database says why.
+    const QString problem = db->problem();
+    throw AppError(75, problem.isEmpty() ? QStringLiteral("Path/File access error: ") + shown(path) : problem);
 }
 
 void frmAbout::cmdReInsDLLClick()
@@ -248,11 +254,10 @@ void frmAbout::cmdReInsDLLClick()
         registerIpDatabase();
         m_env.dialogs->message(Dialogs::Icon::Information, about::reinstallDoneText(), about::reinstallDoneTitle());
     } catch (const AppError &error) {
-        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(error),
-                               about::reinstallErrorTitle());
+        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(error), about::reinstallErrorTitle());
     } catch (...) {
-        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(kInternalError),
-                               about::reinstallErrorTitle());
+        m_env.dialogs->message(
+            Dialogs::Icon::Critical, about::reinstallErrorText(kInternalError), about::reinstallErrorTitle());
     }
     showIpDatabaseDate();
 }

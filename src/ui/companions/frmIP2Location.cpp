@@ -31,8 +31,7 @@ constexpr int kTypedLength = 15;
 // gives up and says which file is missing.
 constexpr int kRegisterRounds = 1;
 
-template<typename T>
-T *named(T *widget, const char *objectName)
+template<typename T> T *named(T *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1StringView(objectName));
     return widget;
@@ -45,10 +44,7 @@ class TypedLength final : public QValidator
 {
 public:
     using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        return input.size() <= kTypedLength ? Acceptable : Invalid;
-    }
+    State validate(QString &input, int &) const override { return input.size() <= kTypedLength ? Acceptable : Invalid; }
 };
 
 QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
@@ -280,10 +276,9 @@ void frmIP2Location::Copy()
 
 void frmIP2Location::timIPLGTick()
 {
-    if (m_main.isMinimized() || !m_main.isVisible()) {
-        m_main.show();
+    // Shown and restored to normal size in one step.
+    if (m_main.isMinimized() || !m_main.isVisible())
         m_main.showNormal();
-    }
     timIPLG->stop();
     if (chkAuto->isChecked())
         close();

@@ -17,8 +17,11 @@ std::optional<int> findPrefixAfter(int count, EntryAt entryAt, QStringView text,
 {
     if (count <= 0)
         return std::nullopt;
+    // Any start counts round the list: one below -1 would otherwise give
+    // negative indexes, and one near INT_MAX overflow.
+    const int from = int((qint64(start) % count + count) % count);
     for (int step = 1; step <= count; ++step) {
-        const int i = (start + step) % count;
+        const int i = (from + step) % count;
         if (QStringView(entryAt(i)).startsWith(text, Qt::CaseInsensitive))
             return i;
     }

@@ -3,6 +3,7 @@
 #include "ui/main/frmMain.h"
 
 #include "desktop/frmSysTray.h"
+#include "desktop/XPButton.h"
 #include "platform/apperror.h"
 #include "ui/flags.h"
 #include "ui/main/fields.h"
@@ -230,6 +231,11 @@ void frmMain::buildWindow()
     speak("chkNDD", txtNDD);
     speak("chkDSCode", cmbDSCode);
     txtCountryName->setAccessibleName(QStringLiteral("Country Name"));
+
+    // Themed before the window takes its size: a picture button may need more room.
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *> {cmdCopyAll, cmdCopy, cmdPrintVer,
+             cmdIP2Location, cmdHelp, cmdAbout, cmdExit, cmdISOLang, cmdMapShow, chkOption, cmdResetDB})
+        ThemeButton(b);
 
     const QSize body = m_body->sizeHint();
     resize(body.width(), body.height());
@@ -471,6 +477,8 @@ QWidget *frmMain::buildButtonRow()
     chkOption = named(new QCheckBox(QStringLiteral("&options"), row), "chkOption");
     chkOption->setToolTip(QStringLiteral("program options"));
     chkOption->setCursor(Qt::PointingHandCursor);
+    // Drawn as a button, the options box needs a picture to read as one.
+    chkOption->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     for (QPushButton *b : {cmdSelAll, cmdDSelAll})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 20);
 

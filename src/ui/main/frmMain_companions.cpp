@@ -2,8 +2,10 @@
 // at start when they were open at exit, and unloaded with the main window.
 
 #include "platform/apperror.h"
+#include "ui/companions/frmAbout.h"
 #include "ui/companions/frmIP2Location.h"
 #include "ui/companions/frmISOLang.h"
+#include "ui/companions/frmLat.h"
 #include "ui/companions/frmWorldMap.h"
 #include "ui/main/frmMain.h"
 
@@ -105,8 +107,10 @@ QWidget *frmMain::makeCompanion(CompanionKind kind)
         return new frmIP2Location(m_env, *this);
     case CompanionKind::IsoLanguages:
         return new frmISOLang(m_env, *this);
-    case CompanionKind::Latitudes:
     case CompanionKind::About:
+        return new frmAbout(m_env, *this);
+    case CompanionKind::Latitudes:
+        return new frmLat(m_env, *this);
     case CompanionKind::Count:
         break;
     }

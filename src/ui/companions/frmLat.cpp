@@ -1,0 +1,205 @@
+// The latitude window: the compiled list of United States places and a copy button.
+
+#include "ui/companions/frmLat.h"
+
+#include "data/latitudes.h"
+#include "platform/apperror.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/windowmath.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+
+namespace orbilex {
+
+namespace {
+
+template<typename T> T *named(T *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1StringView(objectName));
+    return widget;
+}
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// The place lines are columns of characters; only a font whose characters all
+// have one width lines them up.
+QFont fixedPitchFont(const QFont &base)
+{
+    QFont f(base);
+    f.setFamilies({QStringLiteral("Courier"), QStringLiteral("Courier New")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
+// Layout in twips.
+constexpr int kMargin = 120;
+constexpr int kListTop = 435;
+constexpr int kFieldHeight = 315;
+constexpr int kListWidth = 6135;
+constexpr int kListHeight = 4335;
+constexpr int kCopyLeft = kMargin + kListWidth + 120;
+constexpr int kCloseTop = kListTop + kListHeight + 120;
+
+} // namespace
+
+frmLat::frmLat(Environment &env, frmMain &main)
+    : QWidget(nullptr, Qt::Window)
+    , m_env(env)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("frmLat"));
+    setWindowTitle(QStringLiteral("Orbilex - Latitude and Longitude"));
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    buildWindow();
+
+    connect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { guarded([&] { lineChosen(row); }); });
+    connect(m_listText, &QLineEdit::textEdited, this, [this] { guarded([&] { textTyped(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { guarded([&] { Command2Clicked(); }); });
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+    Load();
+}
+
+frmLat::~frmLat() = default;
+
+void frmLat::buildWindow()
+{
+    lblTitle = named(new QLabel(QStringLiteral("Latitude and Longitude of USA Regions/Cities"), this), "lblTitle");
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    lblTitle->setFont(bold);
+    place(lblTitle, kMargin, 90, kClientWidthTwips - 2 * kMargin, 285);
+
+    cmbMainList = named(new QWidget(this), "cmbMainList");
+    place(cmbMainList, kMargin, kListTop, kListWidth, kListHeight);
+    m_listText = named(new QLineEdit(cmbMainList), "text");
+    m_listItems = named(new QListWidget(cmbMainList), "items");
+    m_listText->setGeometry(0, 0, twipsToPixels(kListWidth), twipsToPixels(kFieldHeight));
+    m_listItems->setGeometry(
+        0, twipsToPixels(kFieldHeight), twipsToPixels(kListWidth), twipsToPixels(kListHeight - kFieldHeight));
+    m_listItems->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listItems->setUniformItemSizes(true);
+    m_listItems->setSortingEnabled(false);
+    m_listText->setFont(fixedPitchFont(m_listText->font()));
+    m_listItems->setFont(fixedPitchFont(m_listItems->font()));
+    cmbMainList->setFocusProxy(m_listText);
+
+    Command2 = named(new QPushButton(QStringLiteral("&copy"), this), "Command2");
+    Command2->setToolTip(QStringLiteral("copy the chosen line to the clipboard"));
+    Command2->setAutoDefault(false);
+    place(Command2, kCopyLeft, kListTop, kClientWidthTwips - kCopyLeft - kMargin, 375);
+
+    Command1 = named(new QPushButton(QStringLiteral("close"), this), "Command1");
+    Command1->setAutoDefault(false);
+    place(Command1, kMargin, kCloseTop, kClientWidthTwips - 2 * kMargin, 450);
+
+    setTabOrder(m_listText, m_listItems);
+    setTabOrder(m_listItems, Command2);
+    setTabOrder(Command2, Command1);
+}
+
+void frmLat::Load()
+{
+    m_loaded = true;
+    guarded([&] { setWindowIcon(m_main.windowIcon()); });
+    guarded([&] {
+        const QCursor hand = m_main.aboutButton()->cursor();
+        Command1->setCursor(hand);
+        Command2->setCursor(hand);
+    });
+    // Each edge on its own: an unreadable one stays where it is.
+    guarded([&] {
+        if (const std::optional<int> left = storedNumber(m_env.settings->read(keys::Left_Lat)))
+            move(twipsToPixels(*left), y());
+    });
+    guarded([&] {
+        if (const std::optional<int> top = storedNumber(m_env.settings->read(keys::Top_Lat)))
+            move(x(), twipsToPixels(*top));
+    });
+    guarded([&] { fillList(); });
+    guarded([&] { m_listItems->setCurrentRow(0); });
+}
+
+void frmLat::fillList()
+{
+    // An emptied list has no current line, so choosing line 0 below is a
+    // change even when the window closed on line 0.
+    m_listItems->clear();
+    QStringList lines;
+    lines.reserve(qsizetype(kLatitudeLines.size()));
+    for (std::string_view line : kLatitudeLines)
+        lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
+    m_listItems->addItems(lines);
+}
+
+void frmLat::lineChosen(int row)
+{
+    // No line chosen (the user typed): the field keeps what was typed.
+    if (const QListWidgetItem *item = m_listItems->item(row)) {
+        m_listText->setText(item->text());
+        m_listText->setCursorPosition(0);
+    }
+}
+
+void frmLat::textTyped()
+{
+    m_listItems->setCurrentRow(-1);
+}
+
+// The field holds the chosen line as listed, blanks and full stops included,
+// or what the user typed when no line is chosen.
+void frmLat::Command2Clicked()
+{
+    QApplication::clipboard()->setText(m_listText->text());
+}
+
+void frmLat::savePosition()
+{
+    m_env.settings->write(keys::Left_Lat, QString::number(pixelsToTwips(x())));
+    m_env.settings->write(keys::Top_Lat, QString::number(pixelsToTwips(y())));
+}
+
+// Enter and Escape both close: the lists and the field pass these keys on.
+void frmLat::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool closeKey = key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (closeKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmLat::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && !m_loaded)
+        Load();
+    QWidget::showEvent(event);
+}
+
+void frmLat::closeEvent(QCloseEvent *event)
+{
+    if (m_loaded) {
+        guarded([&] {
+            if (!isMinimized())
+                savePosition();
+        });
+        m_loaded = false;
+    }
+    event->accept();
+}
+
+} // namespace orbilex
