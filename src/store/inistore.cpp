@@ -21,23 +21,6 @@ constexpr QFileDevice::Permissions kModeBits = QFileDevice::ReadOwner | QFileDev
     | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
     | QFileDevice::WriteOther | QFileDevice::ExeOther;
 
-// A hand-edited value such as "a, b" reads back as a list; join it again so no
-// part of what the user wrote is lost. A list with a part that begins with
-// "@" ("a, @b", or a part with a NUL, which QSettings writes as "@String(...)")
-// comes as a list of variants, whose toString() is empty.
-QString asText(const QVariant &value)
-{
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    if (value.typeId() == QMetaType::QVariantList) {
-        QStringList parts;
-        for (const QVariant &part : value.toList())
-            parts << part.toString();
-        return parts.join(QStringLiteral(", "));
-    }
-    return value.toString();
-}
-
 QString keyPath(const QString &section, const QString &key)
 {
     return section + u'/' + key;
@@ -194,7 +177,7 @@ QString IniStore::ReadValue(const QString &section, const QString &key, const QS
 {
     const QSettings::SettingsMap map = load(m_path);
     const auto it = map.constFind(keyPath(section, key));
-    return it == map.cend() ? defaultValue : asText(*it);
+    return it == map.cend() ? defaultValue : valueText(*it);
 }
 
 QHash<QString, QString> IniStore::ReadSection(const QString &section) const
@@ -204,7 +187,7 @@ QHash<QString, QString> IniStore::ReadSection(const QString &section) const
     const QSettings::SettingsMap map = load(m_path);
     for (auto it = map.cbegin(); it != map.cend(); ++it)
         if (it.key().startsWith(prefix))
-            values.insert(it.key().mid(prefix.size()), asText(*it));
+            values.insert(it.key().mid(prefix.size()), valueText(*it));
     return values;
 }
 

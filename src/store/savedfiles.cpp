@@ -100,6 +100,19 @@ void makeValuesText(const QString &file)
         saveWhole(file, text);
 }
 
+QString valueText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    if (value.typeId() == QMetaType::QVariantList) {
+        QStringList parts;
+        for (const QVariant &part : value.toList())
+            parts << part.toString();
+        return parts.join(QStringLiteral(", "));
+    }
+    return value.toString();
+}
+
 int removeStaleTemporaries(const QString &file)
 {
     const QFileInfo info(file);

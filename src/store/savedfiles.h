@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
 
 namespace orbilex {
 
@@ -22,6 +23,13 @@ QByteArray withTextValues(const QByteArray &iniBytes);
 // The same for a settings file on disk, rewritten whole only when it holds
 // such a value.
 void makeValuesText(const QString &file);
+
+// A value read from an INI file as one text. A hand-edited value such as
+// "a, b" reads back as a list; it is joined again, so no part of what the user
+// wrote is lost. A list with a part that begins with "@" ("a, @b", or a part
+// holding a NUL, which QSettings writes as "@String(...)") comes as a list of
+// variants, whose own toString() is empty.
+QString valueText(const QVariant &value);
 
 // Flushes a written file to the disk; false when the system refuses.
 bool syncToDisk(const QString &file);

@@ -1,5 +1,7 @@
 #include "store/settingsstore.h"
 
+#include "store/savedfiles.h"
+
 #include <QSettings>
 
 namespace orbilex {
@@ -30,10 +32,7 @@ QString SettingsStore::read(const char *name, const char *defaultValue) const
     const QVariant value = m_settings->value(keyPath(name));
     if (!value.isValid())
         return defaultValue ? QString::fromLatin1(defaultValue) : QString();
-    // A hand-edited "a, b" comes back as a list: keep it one text.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return valueText(value);
 }
 
 bool SettingsStore::contains(const SettingKey &key) const

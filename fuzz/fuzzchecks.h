@@ -1,0 +1,666 @@
+#pragma once
+// What each fuzz target does with one input, shared with the regression test
+// that replays the inputs the fuzzers found. A check returns what went wrong,
+// or an empty text when the input was handled as it must be; crashes and
+// undefined behaviour are left to the sanitizers.
+
+#include "data/codelists.h"
+#include "data/countries.h"
+#include "data/dialing.h"
+#include "data/text.h"
+#include "platform/apperror.h"
+#include "platform/ipdatabase.h"
+#include "store/inistore.h"
+#include "store/savedfiles.h"
+#include "store/settingskeys.h"
+#include "store/settingsstore.h"
+#include "ui/companions/worldlocations.h"
+#include "ui/ipconvert.h"
+#include "ui/main/codesearch.h"
+#include "ui/main/windowmath.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryFile>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orbilex::fuzzcheck {
+
+namespace detail {
+
+// Takes the input apart front to back; past its end every number is 0.
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
+    quint8 byte() { return m_pos < m_bytes.size() ? quint8(m_bytes[m_pos++]) : 0; }
+    quint16 u16() { return quint16(byte() | byte() << 8); }
+    qint32 i32() { return qint32(quint32(u16()) | quint32(u16()) << 16); }
+    QByteArray rest()
+    {
+        const QByteArray r = m_bytes.mid(m_pos);
+        m_pos = m_bytes.size();
+        return r;
+    }
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 0;
+};
+
+inline QString shown(const QString &text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f && c != u'\\')
+            out += c;
+        else
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return u'"' + out + u'"';
+}
+
+inline QString shown(std::optional<int> index)
+{
+    return index ? QString::number(*index) : QStringLiteral("none");
+}
+
+// Every key of an INI file the store can read, with its text, as the store
+// reads such a file: values that would be read as binary made text first.
+// Keys outside a section (what QSettings keeps as [General]) and keys that no
+// read can reach are not the store's and are left out.
+inline QMap<QString, QString> listing(const QString &path, const QString &folder)
+{
+    QMap<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return keys;
+    QTemporaryFile copy(folder + QStringLiteral("/listing.XXXXXX"));
+    if (!copy.open())
+        return keys;
+    copy.write(withTextValues(file.readAll()));
+    copy.close();
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    // QSettings reads and writes a key only in its normal form: no slash at
+    // either end, none doubled. What is listed in another form no read reaches.
+    const auto normal = [](const QString &key) {
+        return !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(QStringLiteral("//"));
+    };
+    for (const QString &key : settings.allKeys())
+        if (key.indexOf(u'/') > 0 && normal(key))
+            keys.insert(key, valueText(settings.value(key)));
+    return keys;
+}
+
+inline QStringList sectionsOf(const QMap<QString, QString> &keys)
+{
+    QStringList sections;
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(u'/');
+        if (slash > 0 && !sections.contains(it.key().left(slash)))
+            sections << it.key().left(slash);
+    }
+    return sections;
+}
+
+inline QHash<QString, QString> sectionOf(const QMap<QString, QString> &keys, const QString &section)
+{
+    QHash<QString, QString> values;
+    const QString prefix = section + u'/';
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
+        if (it.key().startsWith(prefix))
+            values.insert(it.key().mid(prefix.size()), it.value());
+    return values;
+}
+
+inline QString differences(const QMap<QString, QString> &expected, const QMap<QString, QString> &found)
+{
+    QStringList lines;
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        if (!found.contains(it.key()))
+            lines << QStringLiteral("lost %1 = %2").arg(shown(it.key()), shown(it.value()));
+        else if (found.value(it.key()) != it.value())
+            lines << QStringLiteral("%1 was %2, now %3").arg(shown(it.key()), shown(it.value()),
+                                                             shown(found.value(it.key())));
+    }
+    for (auto it = found.cbegin(); it != found.cend(); ++it)
+        if (!expected.contains(it.key()))
+            lines << QStringLiteral("gained %1 = %2").arg(shown(it.key()), shown(it.value()));
+    return lines.join(QStringLiteral("; "));
+}
+
+// Reads of many sections cost a parse of the file each; the whole file is
+// compared at once besides, so a sample of sections suffices.
+inline constexpr int kSampledSections = 12;
+inline constexpr int kSampledKeys = 12;
+
+// The sampled sections read through the store as the listing has them.
+inline QString storeAgrees(const IniStore &store, const QMap<QString, QString> &keys, const char *when)
+{
+    const QStringList sections = sectionsOf(keys);
+    if (store.SectionCount() != sections.size() + 1)
+        return QStringLiteral("%1: SectionCount %2 for %3 sections")
+            .arg(QLatin1StringView(when))
+            .arg(store.SectionCount())
+            .arg(sections.size());
+    int keysRead = 0;
+    for (int i = 0; i < sections.size() && i < kSampledSections; ++i) {
+        const QHash<QString, QString> expected = sectionOf(keys, sections[i]);
+        const QHash<QString, QString> found = store.ReadSection(sections[i]);
+        if (found != expected) {
+            const auto sorted = [](const QHash<QString, QString> &h) {
+                QMap<QString, QString> m;
+                for (auto it = h.cbegin(); it != h.cend(); ++it)
+                    m.insert(it.key(), it.value());
+                return m;
+            };
+            return QStringLiteral("%1: ReadSection(%2) differs from the file: %3")
+                .arg(QLatin1StringView(when), shown(sections[i]), differences(sorted(expected), sorted(found)));
+        }
+        for (auto it = expected.cbegin(); it != expected.cend() && keysRead < kSampledKeys; ++it, ++keysRead) {
+            const QString value = store.ReadValue(sections[i], it.key(), QStringLiteral("<missing>"));
+            if (value != it.value())
+                return QStringLiteral("%1: ReadValue(%2, %3) is %4, ReadSection gave %5")
+                    .arg(QLatin1StringView(when), shown(sections[i]), shown(it.key()), shown(value),
+                         shown(it.value()));
+        }
+    }
+    return {};
+}
+
+inline QStringList codeColumn(std::string_view CountryCodes::*column)
+{
+    QStringList entries;
+    for (const CountryCodes &row : kCodes)
+        entries << qs(row.*column);
+    return entries;
+}
+
+template<typename Rows> QStringList textsOf(const Rows &rows)
+{
+    QStringList entries;
+    for (const std::string_view row : rows)
+        entries << qs(row);
+    return entries;
+}
+
+// The lists of the main window's boxes, filled as the window fills them.
+inline const QList<QStringList> &boxLists()
+{
+    static const QList<QStringList> lists {
+        codeColumn(&CountryCodes::alpha2),   codeColumn(&CountryCodes::alpha3),
+        codeColumn(&CountryCodes::tld),      codeColumn(&CountryCodes::fips),
+        codeColumn(&CountryCodes::ioc),      codeColumn(&CountryCodes::currency),
+        codeColumn(&CountryCodes::language), codeColumn(&CountryCodes::sign),
+        textsOf(kCountryNames),              textsOf(kDialingCodes),
+    };
+    return lists;
+}
+
+inline const QStringList &countryNames()
+{
+    return boxLists()[8];
+}
+
+// A list as the searches see it: a count and an accessor that notes every
+// index outside the list.
+struct Entries {
+    const QStringList &list;
+    mutable bool outside = false;
+    int count() const { return int(list.size()); }
+    auto at() const
+    {
+        return [this](int i) {
+            if (i < 0 || i >= list.size()) {
+                outside = true;
+                return QString();
+            }
+            return list[i];
+        };
+    }
+};
+
+inline bool begins(const QString &entry, const QString &text)
+{
+    return entry.startsWith(text, Qt::CaseInsensitive);
+}
+
+// The first entry that begins with text, looking after start round to start
+// itself, counted without overflow for any start.
+inline std::optional<int> expectedAfter(const QStringList &list, const QString &text, int start)
+{
+    const qint64 n = list.size();
+    for (qint64 step = 1; step <= n; ++step) {
+        const int i = int(((qint64(start) + step) % n + n) % n);
+        if (begins(list[i], text))
+            return i;
+    }
+    return std::nullopt;
+}
+
+inline std::optional<int> expectedFromTop(const QStringList &list, const QString &text)
+{
+    for (int i = 0; i < list.size(); ++i)
+        if (begins(list[i], text))
+            return i;
+    return std::nullopt;
+}
+
+inline std::optional<int> firstEqual(const QStringList &list, const QString &text)
+{
+    const qsizetype i = list.indexOf(text);
+    return i < 0 ? std::nullopt : std::optional<int>(int(i));
+}
+
+// A dotted quad by the rule the window states, written independently of the
+// program's parser.
+inline std::optional<quint32> expectedAddress(const QString &text)
+{
+    static const QRegularExpression quad(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})")));
+    const QRegularExpressionMatch match = quad.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    quint32 address = 0;
+    for (int part = 1; part <= 4; ++part) {
+        const int value = match.captured(part).toInt();
+        if (value > 255)
+            return std::nullopt;
+        address = address << 8 | quint32(value);
+    }
+    return address;
+}
+
+} // namespace detail
+
+// userdb.ini as a user may have left it: the input is the file. Every key the
+// store reads before one value is written must read the same after, the
+// written value must read back as written, and removing its section must take
+// that section and nothing else.
+inline QString checkIniStore(const QByteArray &bytes, const QString &folder)
+{
+    using namespace detail;
+    const QString path = folder + QStringLiteral("/userdb.ini");
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            return QStringLiteral("cannot write the input file");
+    }
+    IniStore store;
+    store.SetFile(path);
+    const char *step = "reading";
+    try {
+        const QMap<QString, QString> before = listing(path, folder);
+        if (QString problem = storeAgrees(store, before, "as found"); !problem.isEmpty())
+            return problem;
+        // QSettings writes a section named "general" in any letter case as
+        // "[%General]", which reads back as "General": such a section cannot
+        // survive a save through it. The program's sections are numbers, so
+        // a file that has one is only read.
+        for (const QString &section : sectionsOf(before))
+            if (section.compare(u"general", Qt::CaseInsensitive) == 0 && section != u"General")
+                return {};
+
+        // The written value is the input's first line, so quotes, commas,
+        // "@" and escapes of every kind go through a save.
+        const QStringList sections = sectionsOf(before);
+        const QString section = sections.isEmpty() ? QStringLiteral("0") : sections.front();
+        // The map is sorted, so the key overwritten is the same in every run.
+        const auto first = before.lowerBound(section + u'/');
+        const bool inSection = first != before.cend() && first.key().startsWith(section + u'/');
+        const bool overwrite = inSection && (bytes.isEmpty() || (bytes.back() & 1));
+        const QString key = overwrite ? first.key().mid(section.size() + 1) : QStringLiteral("Written");
+        const qsizetype lineEnd = bytes.indexOf('\n');
+        const QString value = QString::fromUtf8(bytes.left(qMin<qsizetype>(lineEnd < 0 ? bytes.size() : lineEnd, 80)));
+        step = "writing";
+        store.WriteValue(section, key, value);
+        step = "reading after the write";
+
+        QMap<QString, QString> written = before;
+        written.insert(section + u'/' + key, value);
+        const QMap<QString, QString> after = listing(path, folder);
+        if (after != written)
+            return QStringLiteral("writing %1/%2 = %3 changed the file: %4")
+                .arg(shown(section), shown(key), shown(value), differences(written, after));
+        if (store.ReadValue(section, key) != value)
+            return QStringLiteral("%1/%2 = %3 reads back as %4")
+                .arg(shown(section), shown(key), shown(value), shown(store.ReadValue(section, key)));
+        if (QString problem = storeAgrees(store, after, "after the write"); !problem.isEmpty())
+            return problem;
+
+        step = "removing the section";
+        store.RemoveSection(section);
+        step = "reading after the removal";
+        QMap<QString, QString> removed = written;
+        removed.removeIf([&](const auto &entry) { return entry.key().startsWith(section + u'/'); });
+        const QMap<QString, QString> left = listing(path, folder);
+        if (left != removed)
+            return QStringLiteral("removing section %1 changed the file: %2")
+                .arg(shown(section), differences(removed, left));
+        if (!store.ReadSection(section).isEmpty())
+            return QStringLiteral("section %1 still reads after its removal").arg(shown(section));
+        if (QString problem = storeAgrees(store, left, "after the removal"); !problem.isEmpty())
+            return problem;
+    } catch (const AppError &error) {
+        return QStringLiteral("AppError %1 %2 while %3").arg(error.number).arg(error.description, QLatin1StringView(step));
+    }
+    return {};
+}
+
+// The per-user settings file as a user may have left it: the input is the
+// file. At start the program makes its binary values text, then reads keys
+// through the store. Every key reads as the file's text, and after one write
+// and a new start every other key reads as before and the written one as
+// written.
+inline QString checkSettingsStore(const QByteArray &bytes, const QString &folder)
+{
+    using namespace detail;
+    // A fresh name for each file: QSettings trusts its parse of a path whose
+    // size and time stamp look unchanged.
+    const auto freshFile = [&](const QByteArray &content) {
+        auto file = std::make_unique<QTemporaryFile>(folder + QStringLiteral("/Orbilex.XXXXXX.conf"));
+        if (file->open())
+            file->write(content);
+        file->close();
+        return file;
+    };
+    const auto contentOf = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const auto storeOn = [](const QString &path) {
+        return SettingsStore(std::make_unique<QSettings>(path, QSettings::IniFormat));
+    };
+
+    static const QList<QByteArray> programKeys = [] {
+        QList<QByteArray> names;
+        for (const SettingKey &key :
+             {keys::FirstUp, keys::Left, keys::Top, keys::CountryName, keys::wState, keys::wVis, keys::wip, keys::wiso,
+              keys::wmap, keys::wlat, keys::chkOption, keys::chkSelHtml, keys::chkDST, keys::EnableTray, keys::OTray,
+              keys::WinStart, keys::USCi, keys::Left_World, keys::Top_World, keys::Left_IPL, keys::Top_IPL,
+              keys::AutoHide, keys::Left_ISO, keys::Top_ISO, keys::Left_Lat, keys::Top_Lat})
+            names << QByteArray(key.name);
+        return names;
+    }();
+
+    try {
+        const auto first = freshFile(bytes);
+        makeValuesText(first->fileName());
+        // The names to read: the program's keys and whatever else the file
+        // holds in its section, as far as the store can name it.
+        QList<QByteArray> names = programKeys;
+        QMap<QString, QString> expected;
+        {
+            const auto copy = freshFile(contentOf(first->fileName()));
+            QSettings raw(copy->fileName(), QSettings::IniFormat);
+            raw.beginGroup(QStringLiteral("Settings"));
+            for (const QString &key : raw.childKeys()) {
+                const QByteArray latin = key.toLatin1();
+                if (QString::fromLatin1(latin) == key && !latin.contains('\0') && !names.contains(latin))
+                    names << latin;
+            }
+            // A value QSettings cannot make anything of ("@Invalid()") reads as missing.
+            for (const QByteArray &name : std::as_const(names))
+                if (const QVariant v = raw.value(QString::fromLatin1(name)); v.isValid())
+                    expected.insert(QString::fromLatin1(name), valueText(v));
+        }
+
+        QMap<QString, QString> before;
+        const QString written = QString::fromLatin1(names[bytes.isEmpty() ? 0 : quint8(bytes.back()) % names.size()]);
+        const qsizetype lineEnd = bytes.indexOf('\n');
+        const QString value = QString::fromUtf8(bytes.left(qMin<qsizetype>(lineEnd < 0 ? bytes.size() : lineEnd, 80)));
+        {
+            SettingsStore store = storeOn(first->fileName());
+            for (const QByteArray &name : std::as_const(names)) {
+                const QString text = store.read(name.constData(), "<missing>");
+                if (text != expected.value(QString::fromLatin1(name), QStringLiteral("<missing>")))
+                    return QStringLiteral("%1 reads as %2, the file holds %3")
+                        .arg(shown(QString::fromLatin1(name)), shown(text),
+                             shown(expected.value(QString::fromLatin1(name), QStringLiteral("<missing>"))));
+                before.insert(QString::fromLatin1(name), text);
+            }
+            store.write(written.toLatin1().constData(), value);
+        }
+
+        // The next start.
+        const auto second = freshFile(contentOf(first->fileName()));
+        makeValuesText(second->fileName());
+        SettingsStore store = storeOn(second->fileName());
+        before.insert(written, value);
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            const QString text = store.read(it.key().toLatin1().constData(), "<missing>");
+            if (text != it.value())
+                return QStringLiteral("after writing %1 = %2 and a new start, %3 reads as %4, before as %5")
+                    .arg(shown(written), shown(value), shown(it.key()), shown(text), shown(it.value()));
+        }
+    } catch (const AppError &error) {
+        return QStringLiteral("AppError %1 %2").arg(error.number).arg(error.description);
+    }
+    return {};
+}
+
+// The code boxes' searches over the real lists, or over a list from the
+// input. Layout: list choice, start (4 bytes), then UTF-8 text; for the
+// input's own list its first line is the text and every further line an entry.
+inline QString checkCodeSearch(const QByteArray &bytes)
+{
+    using namespace detail;
+    Reader in(bytes);
+    const QList<QStringList> &lists = boxLists();
+    const int choice = in.byte() % (lists.size() + 1);
+    const int start = in.i32();
+    QString text = QString::fromUtf8(in.rest());
+    QStringList own;
+    if (choice == lists.size()) {
+        own = text.split(u'\n');
+        text = own.takeFirst();
+    }
+    const QStringList &list = choice == lists.size() ? own : lists[choice];
+    const Entries entries {list};
+    const QString where = QStringLiteral("list %1, start %2, text %3").arg(choice).arg(start).arg(shown(text));
+
+    const std::optional<int> after = findPrefixAfter(entries.count(), entries.at(), text, start);
+    if (after != (list.isEmpty() ? std::nullopt : expectedAfter(list, text, start)))
+        return QStringLiteral("findPrefixAfter gave %1, expected %2 (%3)")
+            .arg(shown(after), shown(expectedAfter(list, text, start)), where);
+
+    const std::optional<int> top = findPrefixFromTop(entries.count(), entries.at(), text);
+    if (top != expectedFromTop(list, text))
+        return QStringLiteral("findPrefixFromTop gave %1, expected %2 (%3)")
+            .arg(shown(top), shown(expectedFromTop(list, text)), where);
+
+    // The sign box: one letter chooses only the entry that is that letter; a
+    // longer text prefers an exact entry to the prefix search on the trimmed text.
+    const std::optional<int> sign = signRuleChoice(entries.count(), entries.at(), text);
+    const QString trimmed = text.trimmed();
+    std::optional<int> expectedSign;
+    if (!trimmed.isEmpty() && expectedFromTop(list, trimmed)) {
+        if (text.size() == 1)
+            expectedSign = firstEqual(list, text.toUpper());
+        else
+            expectedSign = firstEqual(list, text) ? firstEqual(list, text) : expectedAfter(list, trimmed, 0);
+    }
+    if (sign != expectedSign)
+        return QStringLiteral("signRuleChoice gave %1, expected %2 (%3)").arg(shown(sign), shown(expectedSign), where);
+
+    if (entries.outside)
+        return QStringLiteral("a search read outside the list (%1)").arg(where);
+    return {};
+}
+
+// The country list's type-ahead on any key codes and idle ticks, searched as
+// the list searches after each key. Three bytes a step: the step's kind (a
+// tick when its low two bits are set), then a key code.
+inline QString checkTypeAhead(const QByteArray &bytes)
+{
+    using namespace detail;
+    Reader in(bytes);
+    TypeAhead typeAhead;
+    std::u16string prefix;
+    int idle = 0;
+    const Entries names {countryNames()};
+    for (int step = 0; !in.atEnd(); ++step) {
+        const bool tick = (in.byte() & 3) == 3;
+        const char16_t code = in.u16();
+        if (tick) {
+            const bool ended = typeAhead.tick();
+            ++idle;
+            if (ended != (idle == 2))
+                return QStringLiteral("step %1: tick %2 reported %3").arg(step).arg(idle).arg(ended);
+            if (idle == 2)
+                prefix.clear();
+        } else {
+            typeAhead.key(code);
+            if (code == 8) {
+                if (!prefix.empty())
+                    prefix.pop_back();
+            } else if (code != 13) {
+                prefix.push_back(code);
+            }
+            idle = 0;
+        }
+        // Not fromStdU16String: that takes a leading U+FEFF or U+FFFE for a byte-order mark.
+        const QString expected(reinterpret_cast<const QChar *>(prefix.data()), qsizetype(prefix.size()));
+        if (typeAhead.prefix() != expected || typeAhead.idleTicks() != idle)
+            return QStringLiteral("step %1: prefix %2 after %3 idle ticks, expected %4 after %5")
+                .arg(step)
+                .arg(shown(typeAhead.prefix()))
+                .arg(typeAhead.idleTicks())
+                .arg(shown(expected))
+                .arg(idle);
+        if (!tick) {
+            const std::optional<int> found = findPrefixFromTop(names.count(), names.at(), typeAhead.prefix());
+            if (found != expectedFromTop(names.list, expected) || names.outside)
+                return QStringLiteral("step %1: prefix %2 found %3").arg(step).arg(shown(expected), shown(found));
+        }
+    }
+    return {};
+}
+
+// wlocation.dat as a user may have left it, and the program's write of one
+// marker into it. Layout: line index (2 bytes), country (2 bytes), x and y
+// (4 bytes each), then the file.
+inline QString checkLocationFile(const QByteArray &bytes)
+{
+    using namespace detail;
+    Reader in(bytes);
+    const quint16 indexChoice = in.u16();
+    const QString name = countryNames()[in.u16() % kCountryCount];
+    const int x = in.i32();
+    const int y = in.i32();
+    const QByteArray content = in.rest();
+
+    const QList<QByteArray> lines = splitLines(content);
+    QByteArray withoutEnds = content;
+    withoutEnds.replace('\r', QByteArray()).replace('\n', QByteArray());
+    if (lines.join() != withoutEnds)
+        return QStringLiteral("the %1 lines do not join to the file without its line ends").arg(lines.size());
+    qsizetype ends = 0;
+    for (qsizetype i = 0; i < content.size(); ++i)
+        if (content[i] == '\n' || (content[i] == '\r' && (i + 1 == content.size() || content[i + 1] != '\n')))
+            ++ends;
+    const bool openLast = !content.isEmpty() && content.back() != '\n' && content.back() != '\r';
+    if (lines.size() != ends + (openLast ? 1 : 0))
+        return QStringLiteral("%1 lines for %2 line ends").arg(lines.size()).arg(ends);
+
+    for (const QByteArray &line : lines) {
+        const QString text = QString::fromLatin1(line);
+        if (const auto fields = splitLocationLine(text)) {
+            if (fields->name.size() + fields->x.size() + fields->y.size() > text.size())
+                return QStringLiteral("the fields of %1 are longer than the line").arg(shown(text));
+        }
+    }
+
+    const LocationScan scan = scanLocations(content, name);
+    if (scan.position && (scan.locatedName != name || storedNumber(scan.position->xText) != scan.position->x
+                          || storedNumber(scan.position->yText) != scan.position->y))
+        return QStringLiteral("a marker for %1 at %2, %3 does not match its line")
+            .arg(shown(name), scan.position->xText, scan.position->yText);
+
+    // The line the program writes reads back as written: its own form splits
+    // into the name and the numbers, and as the last line of its name it
+    // places the marker, unless a bad line before it stops the reading.
+    const QByteArray own = locationLine(name, x, y);
+    const auto ownFields = splitLocationLine(QString::fromLatin1(own.chopped(2)));
+    if (!ownFields || ownFields->name != name || ownFields->x != QString::number(x)
+        || ownFields->y != QString::number(y))
+        return QStringLiteral("the written line %1 does not read back").arg(shown(QString::fromLatin1(own)));
+
+    const int index = int(indexChoice % (lines.size() + 1));
+    const std::optional<QByteArray> replaced = replaceLocationLine(lines, index, own);
+    if (index >= lines.size())
+        return replaced ? QStringLiteral("line %1 of %2 was replaced").arg(index).arg(lines.size()) : QString();
+    if (!replaced)
+        return QStringLiteral("line %1 of %2 was not replaced").arg(index).arg(lines.size());
+    QList<QByteArray> expectedLines = lines;
+    expectedLines[index] = own.chopped(2);
+    if (splitLines(*replaced) != expectedLines)
+        return QStringLiteral("replacing line %1 changed other lines").arg(index);
+
+    const QList<QByteArray> upTo = lines.first(index + 1);
+    const LocationScan earlier = scanLocations(replaceLocationLine(upTo, index, QByteArray()).value_or(QByteArray()), name);
+    const LocationScan written = scanLocations(replaceLocationLine(upTo, index, own).value_or(QByteArray()), name);
+    if (earlier.error) {
+        if (!written.error || written.error->number != earlier.error->number)
+            return QStringLiteral("a bad line before line %1 no longer stops the reading").arg(index);
+    } else if (written.error || !written.position || written.position->x != x || written.position->y != y) {
+        return QStringLiteral("the marker written at line %1 for %2 at %3, %4 does not read back")
+            .arg(index)
+            .arg(shown(name))
+            .arg(x)
+            .arg(y);
+    }
+    return {};
+}
+
+// The IP window's text: the input as typed (UTF-8). The address rule is
+// checked against a separate reading of it; with a database, the answers
+// must be ones the window can show and hand over.
+inline QString checkIpAddress(const QByteArray &bytes, const IpDatabase *db)
+{
+    using namespace detail;
+    const QString text = QString::fromUtf8(bytes);
+    const std::optional<quint32> address = parseDottedQuad(text);
+    if (address != expectedAddress(text))
+        return QStringLiteral("%1 read as %2, expected %3")
+            .arg(shown(text))
+            .arg(address ? QString::number(*address) : QStringLiteral("none"))
+            .arg(expectedAddress(text) ? QString::number(*expectedAddress(text)) : QStringLiteral("none"));
+
+    if (properCase(text).size() != text.size())
+        return QStringLiteral("properCase changed the length of %1").arg(shown(text));
+    static_cast<void>(looksLikeAddress(text));
+
+    if (!db)
+        return {};
+    const QString shortName = db->shortName(text);
+    const QString longName = db->longName(text);
+    if (!address && (shortName != u"-" || !longName.isEmpty()))
+        return QStringLiteral("%1 is no address but gave %2 %3").arg(shown(text), shortName, shown(longName));
+    if (shortName == u"-" && !longName.isEmpty())
+        return QStringLiteral("%1 has no country but the name %2").arg(shown(text), shown(longName));
+    if (const std::optional<QString> code = handOverCode(shortName)) {
+        if (!boxLists()[0].contains(*code) || longName.isEmpty())
+            return QStringLiteral("%1 hands over %2 (%3), which the country list lacks")
+                .arg(shown(text), shown(*code), shown(longName));
+    } else if (shortName != u"-" && shortName != u"--") {
+        return QStringLiteral("%1 gave the short name %2").arg(shown(text), shown(shortName));
+    }
+    return {};
+}
+
+} // namespace orbilex::fuzzcheck
