@@ -46,9 +46,13 @@ private slots:
         touch("userdb.ini.orbilex-Ab12cD.Zz9yX8", "half written by QSettings");
         touch("userdb.ini.orbilex-Ab12cD.lock", "1");
         touch("userdb.ini.backup", "the user's own");
+        touch("wlocation.dat.orbilex-Qw34eR", "half written marker file");
+        touch("wlocation.dat.old", "the user's own");
         m.open();
         QCOMPARE(QDir(m.te.folder.path()).entryList({QStringLiteral("userdb.ini.orbilex-*")}), QStringList());
+        QCOMPARE(QDir(m.te.folder.path()).entryList({QStringLiteral("wlocation.dat.orbilex-*")}), QStringList());
         QVERIFY(QFile::exists(m.te.file(QStringLiteral("userdb.ini.backup"))));
+        QVERIFY(QFile::exists(m.te.file(QStringLiteral("wlocation.dat.old"))));
         QCOMPARE(m.text("txtLongName"), QStringLiteral("kept"));
     }
 

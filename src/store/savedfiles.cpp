@@ -119,18 +119,30 @@ int removeStaleTemporaries(const QString &file)
     QDir folder = info.absoluteDir();
     if (!folder.exists())
         return 0;
-    QLockFile lock(file + QStringLiteral(".lock"));
-    if (!lock.tryLock(100))
-        return 0;
     // "<file>.orbilex-XXXXXX", what QSettings' own save leaves beside that
     // (".XXXXXX" more), and the lock files of either.
     const QRegularExpression leftover(u'^' + QRegularExpression::escape(info.fileName())
                                       + QStringLiteral("\\.orbilex-[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?(\\.lock)?$"));
+    const auto leftovers = [&] {
+        QStringList names;
+        for (const QString &name : folder.entryList({info.fileName() + QStringLiteral(".orbilex-*")},
+                                                    QDir::Files | QDir::Hidden | QDir::System))
+            if (leftover.match(name).hasMatch())
+                names << name;
+        return names;
+    };
+    // Nearly every start finds nothing, and the lock is a file of its own,
+    // written and flushed to the disk: it is taken only when there is
+    // something to remove.
+    if (leftovers().isEmpty())
+        return 0;
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(100))
+        return 0;
     int removed = 0;
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (leftover.match(name).hasMatch() && folder.remove(name))
+    for (const QString &name : leftovers())
+        if (folder.remove(name))
             ++removed;
-    }
     return removed;
 }
 

@@ -144,7 +144,6 @@ frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
     : QWidget(nullptr, Qt::Window)
     , m_env(env)
     , m_main(main)
-    , m_map(QStringLiteral(":/worldmap.png"))
 {
     setObjectName(QStringLiteral("frmWorldMap"));
     setWindowTitle(QStringLiteral("World Map"));
@@ -544,6 +543,11 @@ void frmWorldMap::savePosition()
 
 void frmWorldMap::paintEvent(QPaintEvent *)
 {
+    // Every selection loads this window hidden; the picture is decoded only
+    // when the map is first painted, so a start that never shows it does not
+    // pay for it.
+    if (m_map.isNull())
+        m_map.load(QStringLiteral(":/worldmap.png"));
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_map);
 }

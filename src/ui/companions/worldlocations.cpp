@@ -1,9 +1,9 @@
 #include "ui/companions/worldlocations.h"
 
+#include "store/savedfiles.h"
 #include "ui/main/windowmath.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace orbilex {
 
@@ -131,9 +131,7 @@ QByteArray readLocationFile(const QString &path)
 
 void writeLocationFile(const QString &path, const QByteArray &content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw AppError::pathFileAccess();
+    saveWhole(path, content);
 }
 
 } // namespace orbilex

@@ -6,6 +6,7 @@
 #include "desktop/XPButton.h"
 #include "platform/apperror.h"
 #include "ui/flags.h"
+#include "ui/toolicons.h"
 #include "ui/main/fields.h"
 
 #include <QCheckBox>
@@ -267,10 +268,10 @@ QWidget *frmMain::buildCountryRow()
     imgEmpty->setPixmap(emptyFlagPicture());
     imgEmpty->hide();
     cmdZoom = button(row, "cmdZoom", "");
-    cmdZoom->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
+    cmdZoom->setIcon(toolIcon(ToolIcon::Enlarge));
     cmdZoom->setAccessibleName(QStringLiteral("Enlarge flag"));
     cmdCopy = button(row, "cmdCopy", "", "copy image to clipboard");
-    cmdCopy->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
     cmdCopy->setAccessibleName(QStringLiteral("Copy flag"));
     for (QPushButton *b : {cmdZoom, cmdCopy})
         b->setFixedSize(22, 22);
@@ -478,7 +479,7 @@ QWidget *frmMain::buildButtonRow()
     chkOption->setToolTip(QStringLiteral("program options"));
     chkOption->setCursor(Qt::PointingHandCursor);
     // Drawn as a button, the options box needs a picture to read as one.
-    chkOption->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    chkOption->setIcon(toolIcon(ToolIcon::Options));
     for (QPushButton *b : {cmdSelAll, cmdDSelAll})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 20);
 

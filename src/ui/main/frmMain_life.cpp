@@ -8,6 +8,7 @@
 #include "desktop/frmSysTray.h"
 #include "platform/apperror.h"
 #include "store/savedfiles.h"
+#include "ui/companions/worldlocations.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
 
@@ -51,7 +52,10 @@ void frmMain::Load()
 {
     SettingsStore &settings = *m_env.settings;
     txtClock->setText(m_env.clock->localNow().time().toString(QStringLiteral("HH:mm:ss")));
+    // What writers killed in the middle of a save left beside the two files
+    // a user can change.
     guarded([&] { removeStaleTemporaries(userDbPath()); });
+    guarded([&] { removeStaleTemporaries(m_env.programFile(QLatin1StringView(kLocationFileName))); });
 
     guarded([&] {
         if (settings.read(keys::FirstUp).isEmpty()) {

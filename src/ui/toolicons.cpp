@@ -1,0 +1,64 @@
+#include "ui/toolicons.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace orbilex {
+
+namespace {
+
+// Drawn on a 16 by 16 grid; scale makes the larger size.
+void draw(QPainter &p, ToolIcon which)
+{
+    const QColor ink(40, 40, 40);
+    const QColor paper(255, 255, 255);
+    p.setPen(QPen(ink, 1));
+    switch (which) {
+    case ToolIcon::Enlarge:
+        // A frame with an arrow out of its corner.
+        p.setBrush(paper);
+        p.drawRect(QRectF(1.5, 4.5, 10, 10));
+        p.drawLine(QPointF(6.5, 9.5), QPointF(14.5, 1.5));
+        p.drawLine(QPointF(9.5, 1.5), QPointF(14.5, 1.5));
+        p.drawLine(QPointF(14.5, 1.5), QPointF(14.5, 6.5));
+        break;
+    case ToolIcon::Copy:
+        // Two sheets, one over the other.
+        p.setBrush(paper);
+        p.drawRect(QRectF(1.5, 1.5, 8, 10));
+        p.drawRect(QRectF(6.5, 4.5, 8, 10));
+        for (const double y : {7.5, 9.5, 11.5})
+            p.drawLine(QPointF(8.5, y), QPointF(12.5, y));
+        break;
+    case ToolIcon::Options:
+        // A list of settings: a mark and a line on each row.
+        for (const double y : {3.5, 7.5, 11.5}) {
+            p.fillRect(QRectF(1, y - 1.5, 3, 3), ink);
+            p.drawLine(QPointF(6.5, y), QPointF(14.5, y));
+        }
+        break;
+    }
+}
+
+QPixmap picture(ToolIcon which, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, size > 16);
+    p.scale(size / 16.0, size / 16.0);
+    draw(p, which);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon toolIcon(ToolIcon which)
+{
+    QIcon icon;
+    for (const int size : {16, 32})
+        icon.addPixmap(picture(which, size));
+    return icon;
+}
+
+} // namespace orbilex
