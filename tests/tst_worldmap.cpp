@@ -277,6 +277,12 @@ private slots:
         m.open();
         m.openMap();
         QCOMPARE(m.map()->size(), QSize(924, 490));
+        // The small fonts of the map's own texts come with its first showing.
+        for (const char *small : {"txtCurCountry", "txtCTop", "cmdEdit", "cmbWMCountry", "lblGeoWorld"})
+            QCOMPARE(m.part(small)->font().pixelSize(), 9);
+        QVERIFY(m.part("lblCurTime")->font().bold());
+        QVERIFY(m.part("lblGeoWorld")->font().underline());
+        QVERIFY(m.part("lblCurTime")->width() < 80);
         const QImage shown = m.map()->grab().toImage();
         const QImage picture(QStringLiteral(":/worldmap.png"));
         for (const QPoint p : {QPoint(600, 300), QPoint(200, 150), QPoint(900, 60)})

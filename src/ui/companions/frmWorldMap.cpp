@@ -185,7 +185,7 @@ void frmWorldMap::buildWindow()
     const QFont small = pixelFont(font(), 9);
 
     lblCFlash = named(new QLabel(QStringLiteral("."), this), "lblCFlash");
-    lblCFlash->setFont(pixelFont(font(), 16, true));
+    setFontOnShow(lblCFlash, pixelFont(font(), 16, true));
     lblCFlash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(lblCFlash, 105, 0, 75, 330);
     passMouse(lblCFlash);
@@ -194,7 +194,7 @@ void frmWorldMap::buildWindow()
         auto *e = named(new QLineEdit(text, this), name);
         e->setReadOnly(true);
         e->setFrame(false);
-        e->setFont(small);
+        setFontOnShow(e, small);
         e->setTextMargins(0, 0, 0, 0);
         e->setFocusPolicy(Qt::NoFocus);
         return e;
@@ -208,7 +208,7 @@ void frmWorldMap::buildWindow()
     auto *top = named(new QLabel(QStringLiteral("Top:"), this), "Label1");
     auto *left = named(new QLabel(QStringLiteral("Left:"), this), "Label2");
     for (QLabel *caption : {top, left}) {
-        caption->setFont(small);
+        setFontOnShow(caption, small);
         passMouse(caption);
     }
     txtCTop = box("txtCTop", QStringLiteral("000"));
@@ -228,7 +228,7 @@ void frmWorldMap::buildWindow()
     cmdEdit = named(new SmallButton(QStringLiteral("&Edit position"), this), "cmdEdit");
     cmdClose = named(new SmallButton(QStringLiteral("Clo&se"), this), "cmdClose");
     for (QPushButton *b : {cmdCancel, cmdEdit, cmdClose}) {
-        b->setFont(small);
+        setFontOnShow(b, small);
         b->setAutoDefault(false);
     }
     place(cmdCancel, 105, 5775, 750, 225);
@@ -260,7 +260,7 @@ void frmWorldMap::buildWindow()
     for (QLabel *link : {lblGeoCountry, lblGeoWorld}) {
         QFont f = small;
         f.setUnderline(true);
-        link->setFont(f);
+        setFontOnShow(link, f);
         QPalette p = link->palette();
         p.setColor(QPalette::WindowText, p.color(QPalette::Link));
         link->setPalette(p);
@@ -269,15 +269,14 @@ void frmWorldMap::buildWindow()
     place(lblGeoWorld, 5670, 6540, 1905, 195);
 
     cmbWMCountry = named(new QComboBox(this), "cmbWMCountry");
-    cmbWMCountry->setFont(small);
+    setFontOnShow(cmbWMCountry, small);
     cmbWMCountry->setMaxVisibleItems(20);
     place(cmbWMCountry, 9330, 6510, 3480, 315);
 
     buildRuler();
 
     lblCurTime = named(new QLabel(QStringLiteral("00:00:00"), this), "lblCurTime");
-    lblCurTime->setFont(pixelFont(font(), 9, true));
-    lblCurTime->adjustSize();
+    setFontOnShow(lblCurTime, pixelFont(font(), 9, true));
     passMouse(lblCurTime);
     imgCur = named(new QLabel(this), "imgCur");
     imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
@@ -295,10 +294,8 @@ void frmWorldMap::buildWindow()
         p.setColor(QPalette::Window, kCrosshair);
         line->setPalette(p);
     }
-    for (QLabel *readout : {txtLeft, txtTop}) {
-        readout->setFont(small);
-        readout->adjustSize();
-    }
+    for (QLabel *readout : {txtLeft, txtTop})
+        setFontOnShow(readout, small);
     for (QWidget *w : std::initializer_list<QWidget *>{linX, linY, txtLeft, txtTop}) {
         passMouse(w);
         w->hide();
@@ -314,7 +311,7 @@ void frmWorldMap::buildRuler()
     const auto label = [&](int number, const QString &text, int column, bool raised) {
         auto *l = new QLabel(text, this);
         l->setObjectName(QStringLiteral("Label%1").arg(number));
-        l->setFont(terminal);
+        setFontOnShow(l, terminal);
         l->setAlignment(Qt::AlignCenter);
         place(l, rulerLeft(column), kRulerTopTwips - (raised ? kRulerHeightTwips : 0), kRulerWidthTwips,
               kRulerHeightTwips);
@@ -328,6 +325,20 @@ void frmWorldMap::buildRuler()
             label(number++, QStringLiteral("-12"), 23, true);
         label(number++, text, column, false);
     }
+}
+
+void frmWorldMap::setFontOnShow(QWidget *w, const QFont &f)
+{
+    m_fontsOnShow.append({w, f});
+}
+
+void frmWorldMap::applyFonts()
+{
+    for (const auto &[w, f] : std::as_const(m_fontsOnShow))
+        w->setFont(f);
+    m_fontsOnShow.clear();
+    for (QWidget *w : std::initializer_list<QWidget *>{lblCurTime, txtLeft, txtTop})
+        w->adjustSize();
 }
 
 void frmWorldMap::Load()
@@ -580,6 +591,8 @@ void frmWorldMap::keyPressEvent(QKeyEvent *event)
 
 void frmWorldMap::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous() && !m_fontsOnShow.isEmpty())
+        applyFonts();
     if (!event->spontaneous() && !m_loaded)
         Load();
     QWidget::showEvent(event);

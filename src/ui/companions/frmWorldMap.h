@@ -3,10 +3,13 @@
 #include "platform/environment.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QList>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+
+#include <utility>
 
 class QComboBox;
 class QFrame;
@@ -58,6 +61,11 @@ protected:
 private:
     void buildWindow();
     void buildRuler();
+    // Every selection loads this window hidden, at the program's start too;
+    // its own fonts (each a font to look up and load) wait until it is
+    // first shown.
+    void setFontOnShow(QWidget *w, const QFont &f);
+    void applyFonts();
     void Load();
     void locateOrLog();
     void locateOrEnd();
@@ -83,6 +91,7 @@ private:
     // The file's lines while in edit mode, as they were read.
     QList<QByteArray> m_lineBuffer;
     QPushButton *m_escapeButton = nullptr;
+    QList<std::pair<QWidget *, QFont>> m_fontsOnShow;
 
     QLabel *lblCFlash = nullptr;
     QLineEdit *txtCurCountry = nullptr;
