@@ -6,9 +6,11 @@
 #include "mainwindow.h"
 #include "ui/flags.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 using namespace orbilex;
@@ -242,6 +244,29 @@ private slots:
         QCOMPARE(m.countryName(), QStringLiteral("Germany"));
         QCOMPARE(m.text("cmbIOC"), QStringLiteral("GER"));
         QCOMPARE(m.box("cmbIOC")->lineEdit()->selectedText(), QStringLiteral("GER"));
+    }
+
+    void codeBoxesOpenTheirWholeListWithoutCompleting()
+    {
+        MainWindow m;
+        m.open();
+        m.select(81);
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        for (const char *name : {"cmbTLD", "cmbDSCode", "cmbFIPS"}) {
+            QComboBox *box = m.box(name);
+            QVERIFY(box->isEditable());
+            // The program's own search answers the typing; nothing completes inline.
+            QVERIFY2(!box->completer(), name);
+            box->showPopup();
+            QAbstractItemView *list = box->view();
+            QTRY_VERIFY(list->isVisible());
+            QCOMPARE(list->model()->rowCount(), box->count());
+            QCOMPARE(list->currentIndex().row(), 81);
+            QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            QVERIFY(list->verticalScrollBar()->isVisible());
+            box->hidePopup();
+        }
     }
 
     void pickingAnEntrySelectsItsCountry()

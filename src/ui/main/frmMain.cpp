@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -69,12 +70,20 @@ QLineEdit *displayField(QWidget *parent, const char *objectName)
 }
 
 // The code boxes are editable lists: typing searches, the list chooses.
+// setEditable() would build each box's popup list and a completer at once,
+// and nine boxes of them were a good part of the start. The line edit is given
+// directly, with a completer already in place so that the box makes none of
+// its own; that one is taken away again, since the program does its own
+// searching. The popup list is built the first time it opens.
 QComboBox *codeBox(QWidget *parent, const char *objectName)
 {
+    static QCompleter placeholder;
     auto *c = named(new QComboBox(parent), objectName);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
+    auto *edit = new QLineEdit(c);
+    edit->setCompleter(&placeholder);
+    c->setLineEdit(edit);
     c->setCompleter(nullptr);
+    c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(20);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c->setMinimumContentsLength(7);
