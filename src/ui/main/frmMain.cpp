@@ -5,6 +5,7 @@
 #include "desktop/frmSysTray.h"
 #include "desktop/XPButton.h"
 #include "platform/apperror.h"
+#include "ui/compactcombobox.h"
 #include "ui/flags.h"
 #include "ui/toolicons.h"
 #include "ui/main/fields.h"
@@ -78,15 +79,13 @@ QLineEdit *displayField(QWidget *parent, const char *objectName)
 QComboBox *codeBox(QWidget *parent, const char *objectName)
 {
     static QCompleter placeholder;
-    auto *c = named(new QComboBox(parent), objectName);
+    auto *c = named(new CompactComboBox(7, parent), objectName);
     auto *edit = new QLineEdit(c);
     edit->setCompleter(&placeholder);
     c->setLineEdit(edit);
     c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(20);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    c->setMinimumContentsLength(7);
     c->setMaximumWidth(c->sizeHint().width());
     return c;
 }
@@ -257,11 +256,8 @@ QWidget *frmMain::buildCountryRow()
     auto *row = new QWidget(m_body);
     auto *h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
-    cmbCountryName = named(new QComboBox(row), "cmbCountryName");
-    cmbCountryName->setEditable(false);
+    cmbCountryName = named(new CompactComboBox(30, row), "cmbCountryName");
     cmbCountryName->setMaxVisibleItems(25);
-    cmbCountryName->setMinimumContentsLength(30);
-    cmbCountryName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbCountryName->installEventFilter(this);
     txtCountryName = displayField(row, "txtCountryName");
     txtCountryName->setText(QStringLiteral("unknown"));
@@ -405,11 +401,8 @@ QGroupBox *frmMain::buildOtherGroup()
     txtClock = displayField(group, "txtClock");
     txtClock->setText(QStringLiteral("00:00:00"));
     txtClock->setAccessibleName(QStringLiteral("System time"));
-    cmbCity = named(new QComboBox(group), "cmbCity");
-    cmbCity->setEditable(false);
+    cmbCity = named(new CompactComboBox(44, group), "cmbCity");
     cmbCity->setMaxVisibleItems(25);
-    cmbCity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbCity->setMinimumContentsLength(44);
     cmdLatMore = button(group, "cmdLatMore", "latitudes", "latitude and longitude of all USA cities");
     cmdAirport = button(group, "cmdAirport", "Country Air&port Codes",
                         "online webpage showing airport codes of this country");
