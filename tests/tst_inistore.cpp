@@ -386,6 +386,11 @@ private slots:
             << 2;
         QTest::newRow("@Variant( unterminated")
             << "[0]\nLongName=@Variant(\nType=t\n"_ba << QStringList {u"0/Type=t"_s} << 2;
+        // An escape can name half of a character, which no UTF-8 file can
+        // hold: it reads as the replacement character, before a save and after.
+        QTest::newRow("escape naming half a character")
+            << "[0]\nLongName=a\\x0d83ez\nType=t\n"_ba
+            << QStringList {u"0/LongName=a"_s + QChar(0xfffd) + u"z"_s, u"0/Type=t"_s} << 2;
         QTest::newRow("lines without a key")
             << "[0]\nLongName\n=orphan\n[]\nType=x\n[2]\nDep=d\n"_ba << QStringList {u"2/Dep=d"_s} << 2;
     }

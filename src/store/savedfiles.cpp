@@ -102,15 +102,29 @@ void makeValuesText(const QString &file)
 
 QString valueText(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    if (value.typeId() == QMetaType::QVariantList) {
+    QString text;
+    if (value.typeId() == QMetaType::QStringList) {
+        text = value.toStringList().join(QStringLiteral(", "));
+    } else if (value.typeId() == QMetaType::QVariantList) {
         QStringList parts;
         for (const QVariant &part : value.toList())
             parts << part.toString();
-        return parts.join(QStringLiteral(", "));
+        text = parts.join(QStringLiteral(", "));
+    } else {
+        text = value.toString();
     }
-    return value.toString();
+    // An escape such as "\xd83e" names half of a character. The file is
+    // UTF-8 and cannot hold it, so the next save would turn it into the
+    // replacement character: it reads as that from the start.
+    if (!text.isValidUtf16()) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
 }
 
 int removeStaleTemporaries(const QString &file)

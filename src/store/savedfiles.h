@@ -28,7 +28,9 @@ void makeValuesText(const QString &file);
 // "a, b" reads back as a list; it is joined again, so no part of what the user
 // wrote is lost. A list with a part that begins with "@" ("a, @b", or a part
 // holding a NUL, which QSettings writes as "@String(...)") comes as a list of
-// variants, whose own toString() is empty.
+// variants, whose own toString() is empty. Half a character (a lone
+// surrogate, which only an escape can make) reads as U+FFFD, as it would
+// after the next save.
 QString valueText(const QVariant &value);
 
 // Flushes a written file to the disk; false when the system refuses.
