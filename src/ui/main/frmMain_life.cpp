@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStringListModel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTime>
@@ -136,7 +137,9 @@ void fill(QComboBox *list, const Rows &rows, Text text)
     entries.reserve(qsizetype(rows.size()));
     for (const auto &row : rows)
         entries << qs(text(row));
-    list->addItems(entries);
+    // A plain list of texts: a few hundred entries in each of ten lists
+    // would otherwise each be an item object of their own.
+    list->setModel(new QStringListModel(entries, list));
 }
 
 std::string_view same(std::string_view s)
