@@ -17,4 +17,9 @@ void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolde
 
 Environment makeProductionEnvironment();
 
+// What the program sets on its application object before the main window:
+// names (the settings store's too), the window icon, the desktop entry, and
+// that closing the last window does not end it.
+void setUpApplication();
+
 } // namespace orbilex

@@ -108,9 +108,7 @@ int startupMain(int argc, char **argv, qint64 mainNs)
 {
     // The same steps as the program's own main().
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbilex"));
-    QApplication::setOrganizationName(QStringLiteral("Orbilex"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    setUpApplication();
     const qint64 appNs = wallNs();
 
     Environment env = makeProductionEnvironment();
