@@ -21,7 +21,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace orbilex {
