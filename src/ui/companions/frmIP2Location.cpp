@@ -7,6 +7,7 @@
 #include "ui/ipconvert.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/windowmath.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,12 +31,6 @@ constexpr int kTypedLength = 15;
 // Rounds of registering the database and converting again before the window
 // gives up and says which file is missing.
 constexpr int kRegisterRounds = 1;
-
-template<typename T> T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QLatin1StringView(objectName));
-    return widget;
-}
 
 // Limits what is typed or dropped into the box to the length of an address;
 // text the program writes (a pasted clipboard) stays whole, so a long text is
@@ -155,14 +150,7 @@ void frmIP2Location::Load()
         for (QPushButton *b : {cmdIPL, cmdPaste, cmdCopy})
             b->setCursor(hand);
     });
-    guarded([&] {
-        if (const std::optional<int> left = storedNumber(m_env.settings->read(keys::Left_IPL)))
-            move(twipsToPixels(*left), y());
-    });
-    guarded([&] {
-        if (const std::optional<int> top = storedNumber(m_env.settings->read(keys::Top_IPL)))
-            move(x(), twipsToPixels(*top));
-    });
+    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_IPL, keys::Top_IPL, this); });
     guarded([&] {
         const std::optional<int> autoHide = storedNumber(m_env.settings->read(keys::AutoHide));
         if (!autoHide)
@@ -185,8 +173,7 @@ void frmIP2Location::Unload()
     timIPLG->stop();
     if (isMinimized())
         return;
-    m_env.settings->write(keys::Left_IPL, QString::number(pixelsToTwips(x())));
-    m_env.settings->write(keys::Top_IPL, QString::number(pixelsToTwips(y())));
+    saveWindowPosition(*m_env.settings, keys::Left_IPL, keys::Top_IPL, this);
     m_env.settings->write(keys::AutoHide, flagText(chkAuto->isChecked()));
 }
 

@@ -6,6 +6,7 @@
 #include "platform/apperror.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/windowmath.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,17 +23,6 @@
 namespace orbilex {
 
 namespace {
-
-template<typename T> T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QLatin1StringView(objectName));
-    return widget;
-}
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 QString text(std::string_view s)
 {
@@ -178,15 +168,7 @@ void frmISOLang::Load()
         shpBorder->setGeometry(0, 0, width(), height());
         shpBorder->lower();
     });
-    // Each edge on its own: a missing or unreadable one stays where it is.
-    guarded([&] {
-        if (const std::optional<int> left = storedNumber(m_env.settings->read(keys::Left_ISO)))
-            move(twipsToPixels(*left), y());
-    });
-    guarded([&] {
-        if (const std::optional<int> top = storedNumber(m_env.settings->read(keys::Top_ISO)))
-            move(x(), twipsToPixels(*top));
-    });
+    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_ISO, keys::Top_ISO, this); });
     guarded([&] { fillLists(); });
     guarded([&] { cmbThree->items()->setCurrentRow(0); });
 }
@@ -247,8 +229,7 @@ void frmISOLang::cmdCopyClicked()
 
 void frmISOLang::savePosition()
 {
-    m_env.settings->write(keys::Left_ISO, QString::number(pixelsToTwips(x())));
-    m_env.settings->write(keys::Top_ISO, QString::number(pixelsToTwips(y())));
+    saveWindowPosition(*m_env.settings, keys::Left_ISO, keys::Top_ISO, this);
 }
 
 void frmISOLang::keyPressEvent(QKeyEvent *event)

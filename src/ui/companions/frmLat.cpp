@@ -6,6 +6,7 @@
 #include "platform/apperror.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/windowmath.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,17 +21,6 @@
 namespace orbilex {
 
 namespace {
-
-template<typename T> T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QLatin1StringView(objectName));
-    return widget;
-}
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 // The place lines are columns of characters; only a font whose characters all
 // have one width lines them up.
@@ -119,15 +109,7 @@ void frmLat::Load()
         Command1->setCursor(hand);
         Command2->setCursor(hand);
     });
-    // Each edge on its own: an unreadable one stays where it is.
-    guarded([&] {
-        if (const std::optional<int> left = storedNumber(m_env.settings->read(keys::Left_Lat)))
-            move(twipsToPixels(*left), y());
-    });
-    guarded([&] {
-        if (const std::optional<int> top = storedNumber(m_env.settings->read(keys::Top_Lat)))
-            move(x(), twipsToPixels(*top));
-    });
+    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_Lat, keys::Top_Lat, this); });
     guarded([&] { fillList(); });
     guarded([&] { m_listItems->setCurrentRow(0); });
 }
@@ -167,8 +149,7 @@ void frmLat::Command2Clicked()
 
 void frmLat::savePosition()
 {
-    m_env.settings->write(keys::Left_Lat, QString::number(pixelsToTwips(x())));
-    m_env.settings->write(keys::Top_Lat, QString::number(pixelsToTwips(y())));
+    saveWindowPosition(*m_env.settings, keys::Left_Lat, keys::Top_Lat, this);
 }
 
 // Enter and Escape both close: the lists and the field pass these keys on.

@@ -7,6 +7,7 @@
 #include "ui/companions/worldmarkers.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/windowmath.h"
+#include "ui/windowparts.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -46,18 +47,6 @@ int rulerLeft(int column)
 }
 
 const QColor kCrosshair(160, 105, 184);
-
-template<typename T>
-T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QLatin1StringView(objectName));
-    return widget;
-}
-
-void place(QWidget *w, int left, int top, int width, int height)
-{
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 // A label the mouse passes through to the map beneath it.
 void passMouse(QWidget *w)
@@ -357,9 +346,8 @@ void frmWorldMap::Load()
 
     guarded([&] { setWindowIcon(m_main.windowIcon()); });
     guarded([&] {
-        const int left = storedNumber(m_env.settings->read(keys::Left_World)).value_or(kLeftDefaultTwips);
-        const int top = storedNumber(m_env.settings->read(keys::Top_World)).value_or(kTopDefaultTwips);
-        move(twipsToPixels(left), twipsToPixels(top));
+        restoreWindowPosition(*m_env.settings, keys::Left_World, keys::Top_World, this,
+                              QPoint(kLeftDefaultTwips, kTopDefaultTwips));
     });
     guarded([&] {
         const QCursor hand = m_main.aboutButton()->cursor();
@@ -548,8 +536,7 @@ void frmWorldMap::storeLocation(QPoint twips)
 
 void frmWorldMap::savePosition()
 {
-    m_env.settings->write(keys::Left_World, QString::number(pixelsToTwips(x())));
-    m_env.settings->write(keys::Top_World, QString::number(pixelsToTwips(y())));
+    saveWindowPosition(*m_env.settings, keys::Left_World, keys::Top_World, this);
 }
 
 void frmWorldMap::paintEvent(QPaintEvent *)

@@ -9,6 +9,7 @@
 #include "ui/flags.h"
 #include "ui/toolicons.h"
 #include "ui/main/fields.h"
+#include "ui/windowparts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,13 +27,6 @@
 namespace orbilex {
 
 namespace {
-
-template<typename T>
-T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QLatin1StringView(objectName));
-    return widget;
-}
 
 // What a screen reader should call a field: its caption without the access
 // key mark.

@@ -11,6 +11,7 @@
 #include "ui/companions/worldlocations.h"
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -64,12 +65,7 @@ void frmMain::Load()
             QDir::setCurrent(m_env.programFolder.absolutePath());
             // userdb.ini needs nothing registered: the store is part of the program.
         } else {
-            const std::optional<int> left = storedNumber(settings.read(keys::Left));
-            const std::optional<int> top = storedNumber(settings.read(keys::Top));
-            if (left)
-                move(twipsToPixels(*left), y());
-            if (top)
-                move(x(), twipsToPixels(*top));
+            restoreWindowPosition(settings, keys::Left, keys::Top, this);
         }
     });
     guarded([&] { loadFieldChecks(); });
@@ -242,10 +238,8 @@ void frmMain::Unload()
         return;
     m_unloaded = true;
     SettingsStore &settings = *m_env.settings;
-    if (!isMinimized()) {
-        settings.write(keys::Left, QString::number(pixelsToTwips(x())));
-        settings.write(keys::Top, QString::number(pixelsToTwips(y())));
-    }
+    if (!isMinimized())
+        saveWindowPosition(settings, keys::Left, keys::Top, this);
     settings.write(keys::CountryName, QString::number(cmbCountryName->currentIndex()));
     for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
         settings.write(kFieldChecks[i].settingsKey, settingText(m_fieldChecks[i]));
