@@ -79,9 +79,7 @@ QString OpenList::text() const
 }
 
 frmISOLang::frmISOLang(Environment &env, frmMain &main)
-    : QWidget(nullptr, Qt::Window)
-    , m_env(env)
-    , m_main(main)
+    : CompanionWindow(env, main, keys::Left_ISO, keys::Top_ISO)
 {
     setObjectName(QStringLiteral("frmISOLang"));
     setWindowTitle(QStringLiteral("Orbilex - ISO Language Codes"));
@@ -227,11 +225,6 @@ void frmISOLang::cmdCopyClicked()
     QApplication::clipboard()->setText(lblThree->text() + blanks + lblTwo->text() + blanks + txtLangName->text());
 }
 
-void frmISOLang::savePosition()
-{
-    saveWindowPosition(*m_env.settings, keys::Left_ISO, keys::Top_ISO, this);
-}
-
 void frmISOLang::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -239,25 +232,6 @@ void frmISOLang::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void frmISOLang::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous() && !m_loaded)
-        Load();
-    QWidget::showEvent(event);
-}
-
-void frmISOLang::closeEvent(QCloseEvent *event)
-{
-    if (m_loaded) {
-        guarded([&] {
-            if (!isMinimized())
-                savePosition();
-        });
-        m_loaded = false;
-    }
-    event->accept();
 }
 
 } // namespace orbilex

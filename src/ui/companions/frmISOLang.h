@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/environment.h"
+#include "ui/companions/companionwindow.h"
 
 #include <QWidget>
 
@@ -37,39 +37,30 @@ private:
 // code, name) over one compiled table, the chosen row shown below them and
 // copied to the clipboard on request.
 //
-// The window stays an object for as long as the main window lives; closing it
-// unloads it (position saved) and the next showing loads it again on row 0.
-class frmISOLang : public QWidget
+// Each load starts again on row 0.
+class frmISOLang : public CompanionWindow
 {
     Q_OBJECT
 public:
     frmISOLang(Environment &env, frmMain &main);
     ~frmISOLang() override;
 
-    bool isLoaded() const { return m_loaded; }
-
     static constexpr int kClientWidthTwips = 6480;
     static constexpr int kClientHeightTwips = 4095;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWindow();
-    void Load();
+    void Load() override;
     void fillLists();
     void cmbThreeChosen(int row);
     void cmbTwoChosen(int row);
     void cmbLangChosen(int row);
     void showRow();
     void cmdCopyClicked();
-    void savePosition();
 
-    Environment &m_env;
-    frmMain &m_main;
-    bool m_loaded = false;
 
     QFrame *shpBorder = nullptr;
     QGroupBox *Frame1 = nullptr;

@@ -45,9 +45,7 @@ constexpr int kCloseTop = kListTop + kListHeight + 120;
 } // namespace
 
 frmLat::frmLat(Environment &env, frmMain &main)
-    : QWidget(nullptr, Qt::Window)
-    , m_env(env)
-    , m_main(main)
+    : CompanionWindow(env, main, keys::Left_Lat, keys::Top_Lat)
 {
     setObjectName(QStringLiteral("frmLat"));
     setWindowTitle(QStringLiteral("Orbilex - Latitude and Longitude"));
@@ -147,11 +145,6 @@ void frmLat::Command2Clicked()
     QApplication::clipboard()->setText(m_listText->text());
 }
 
-void frmLat::savePosition()
-{
-    saveWindowPosition(*m_env.settings, keys::Left_Lat, keys::Top_Lat, this);
-}
-
 // Enter and Escape both close: the lists and the field pass these keys on.
 void frmLat::keyPressEvent(QKeyEvent *event)
 {
@@ -162,25 +155,6 @@ void frmLat::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void frmLat::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous() && !m_loaded)
-        Load();
-    QWidget::showEvent(event);
-}
-
-void frmLat::closeEvent(QCloseEvent *event)
-{
-    if (m_loaded) {
-        guarded([&] {
-            if (!isMinimized())
-                savePosition();
-        });
-        m_loaded = false;
-    }
-    event->accept();
 }
 
 } // namespace orbilex

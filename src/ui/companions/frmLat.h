@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/environment.h"
+#include "ui/companions/companionwindow.h"
 
 #include <QWidget>
 
@@ -21,37 +21,28 @@ class frmMain;
 // "items" inside it). Choosing a line writes it into the field; typing into
 // the field leaves no line chosen, and copying then takes the typed text.
 //
-// The window stays an object for as long as the main window lives; closing it
-// unloads it (position saved) and the next showing loads it again on line 0.
-class frmLat : public QWidget
+// Each load starts again on line 0.
+class frmLat : public CompanionWindow
 {
     Q_OBJECT
 public:
     frmLat(Environment &env, frmMain &main);
     ~frmLat() override;
 
-    bool isLoaded() const { return m_loaded; }
-
     static constexpr int kClientWidthTwips = 7455;
     static constexpr int kClientHeightTwips = 5460;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWindow();
-    void Load();
+    void Load() override;
     void fillList();
     void lineChosen(int row);
     void textTyped();
     void Command2Clicked();
-    void savePosition();
 
-    Environment &m_env;
-    frmMain &m_main;
-    bool m_loaded = false;
 
     QLabel *lblTitle = nullptr;
     QWidget *cmbMainList = nullptr;

@@ -130,9 +130,7 @@ QString errorText(const AppError &e)
 } // namespace
 
 frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
-    : QWidget(nullptr, Qt::Window)
-    , m_env(env)
-    , m_main(main)
+    : CompanionWindow(env, main, keys::Left_World, keys::Top_World)
 {
     setObjectName(QStringLiteral("frmWorldMap"));
     setWindowTitle(QStringLiteral("World Map"));
@@ -534,11 +532,6 @@ void frmWorldMap::storeLocation(QPoint twips)
     leaveEditMode();
 }
 
-void frmWorldMap::savePosition()
-{
-    saveWindowPosition(*m_env.settings, keys::Left_World, keys::Top_World, this);
-}
-
 void frmWorldMap::paintEvent(QPaintEvent *)
 {
     // Every selection loads this window hidden; the picture is decoded only
@@ -580,23 +573,13 @@ void frmWorldMap::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous() && !m_fontsOnShow.isEmpty())
         applyFonts();
-    if (!event->spontaneous() && !m_loaded)
-        Load();
-    QWidget::showEvent(event);
+    CompanionWindow::showEvent(event);
 }
 
-void frmWorldMap::closeEvent(QCloseEvent *event)
+void frmWorldMap::unloadSteps()
 {
-    if (m_loaded) {
-        guarded([&] {
-            if (!isMinimized())
-                savePosition();
-        });
-        guarded([&] { leaveEditMode(); });
-        Timer1->stop();
-        m_loaded = false;
-    }
-    event->accept();
+    guarded([&] { leaveEditMode(); });
+    Timer1->stop();
 }
 
 } // namespace orbilex

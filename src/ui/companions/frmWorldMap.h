@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/environment.h"
+#include "ui/companions/companionwindow.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -26,9 +26,9 @@ class frmMain;
 // edit mode in which a click stores the country's marker position in
 // wlocation.dat.
 //
-// The window stays an object for as long as the main window lives; closing it
-// unloads it (position saved, timers stopped) and the next need loads it again.
-class frmWorldMap : public QWidget
+// Unloading also leaves edit mode and stops the blink; the next selection or
+// showing loads it again.
+class frmWorldMap : public CompanionWindow
 {
     Q_OBJECT
 public:
@@ -44,7 +44,6 @@ public:
     // the fault stays shown.
     void LocateCountry();
 
-    bool isLoaded() const { return m_loaded; }
     bool inEditMode() const { return m_editing; }
 
     static constexpr int kClientWidthTwips = 13860;
@@ -56,7 +55,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void unloadSteps() override;
 
 private:
     void buildWindow();
@@ -66,7 +65,7 @@ private:
     // first shown.
     void setFontOnShow(QWidget *w, const QFont &f);
     void applyFonts();
-    void Load();
+    void Load() override;
     void locateOrLog();
     void locateOrEnd();
     void cmbWMCountryChanged(int index);
@@ -77,14 +76,10 @@ private:
     void trackPointer(QPoint twips);
     void storeLocation(QPoint twips);
     void placeMarker(int x, int y);
-    void savePosition();
     void setEscapeButton(QPushButton *button);
     QString locationFile() const;
 
-    Environment &m_env;
-    frmMain &m_main;
     QPixmap m_map;
-    bool m_loaded = false;
     bool m_editing = false;
     bool m_markerPhase = true;
     bool m_pointerPhase = true;
