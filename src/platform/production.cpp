@@ -116,6 +116,11 @@ QDir chooseProgramFolder(const QString &executableFolder, const QString &userDat
     return QDir(userDataFolder);
 }
 
+std::unique_ptr<Dialogs> makeMessageBoxes()
+{
+    return std::make_unique<MessageBoxes>();
+}
+
 Environment makeProductionEnvironment()
 {
     Environment env;
@@ -139,7 +144,7 @@ Environment makeProductionEnvironment()
     env.settings = std::make_unique<SettingsStore>(std::move(settings));
     env.clock = std::make_unique<SystemClock>();
     env.shell = std::make_unique<DesktopShell>();
-    env.dialogs = std::make_unique<MessageBoxes>();
+    env.dialogs = makeMessageBoxes();
     env.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
     // A database put beside userdb.ini is the user's own and comes first.
     env.ipDatabase = std::make_unique<MmdbDatabase>(QStringList{env.programFolder.absolutePath(), executableFolder});

@@ -15,6 +15,9 @@ QDir chooseProgramFolder(const QString &executableFolder, const QString &userDat
 // user's own copies are never replaced.
 void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolders);
 
+// The desktop's message and input boxes, as the program shows them.
+std::unique_ptr<Dialogs> makeMessageBoxes();
+
 Environment makeProductionEnvironment();
 
 // What the program sets on its application object before the main window:
