@@ -2,9 +2,13 @@
 // a field, reset a country, reset the file, with the program's own messages.
 
 #include "mainwindow.h"
+#include "platform/production.h"
 #include "store/inistore.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QInputDialog>
 #include <QSettings>
 
 using namespace orbilex;
@@ -112,6 +116,40 @@ private slots:
         m.select(0);
         QCOMPARE(m.text("txtLocation"), value);
         QCOMPARE(m.text("txtLongName"), QStringLiteral("Islamic State of Afghanistan"));
+    }
+
+    // Past a line edit's default limit of 32767 characters nothing is cut.
+    void aLongOverrideIsKeptWhole()
+    {
+        MainWindow m;
+        const QString db = m.te.file(QStringLiteral("userdb.ini"));
+        const QString value = QString(40000, u'x') + QStringLiteral("END");
+        QSettings(db, QSettings::IniFormat).setValue(QStringLiteral("0/Location"), value);
+        m.open();
+        QCOMPARE(m.text("txtLocation"), value);
+        m.click("cmdCopyAll");
+        QVERIFY(QApplication::clipboard()->text().contains(value));
+        m.click("cmdPrintVer");
+        QVERIFY(bytesOf(m.te.file(QStringLiteral("temp.htm"))).contains(value.toLatin1()));
+        // The edit box starts from the whole value; OK on it stores it whole.
+        m.te.dialogs->inputs.push_back(value);
+        m.click("cmdLocationEdit");
+        QCOMPARE(m.te.dialogs->shown.back().initial, value);
+        QCOMPARE(iniValue(db, QStringLiteral("0/Location")), value);
+    }
+
+    void theInputBoxGivesALongTextBackUnchanged()
+    {
+        const std::unique_ptr<Dialogs> boxes = makeMessageBoxes();
+        const QString value = QString(40000, u'x') + QStringLiteral("END");
+        QTimer ok;
+        connect(&ok, &QTimer::timeout, [] {
+            if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        ok.start(10);
+        QCOMPARE(
+            boxes->input(QStringLiteral("Enter new value for Location:"), QStringLiteral("Orbilex"), value), value);
     }
 
     void cancelChangesNothing()

@@ -9,11 +9,14 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
+
+#include <limits>
 
 namespace orbilex {
 
@@ -57,10 +60,16 @@ public:
 
     QString input(const QString &prompt, const QString &title, const QString &initial) override
     {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                                     QLineEdit::Normal, initial, &ok);
-        return ok ? answer : QString();
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setLabelText(prompt);
+        box.setInputMode(QInputDialog::TextInput);
+        // The initial text is a stored value of any length: with the line
+        // edit's default limit, OK on it unchanged would store it cut.
+        if (auto *edit = box.findChild<QLineEdit *>())
+            edit->setMaxLength(std::numeric_limits<int>::max());
+        box.setTextValue(initial);
+        return box.exec() == QDialog::Accepted ? box.textValue() : QString();
     }
 
 private:

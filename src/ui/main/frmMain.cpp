@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace orbilex {
 
 namespace {
@@ -60,6 +62,9 @@ QLineEdit *displayField(QWidget *parent, const char *objectName)
 {
     auto *e = named(new QLineEdit(parent), objectName);
     e->setReadOnly(true);
+    // An override may be of any length; the default limit of 32767 would cut
+    // it on screen and so in every copy, export and edit made from the field.
+    e->setMaxLength(std::numeric_limits<int>::max());
     return e;
 }
 
