@@ -232,6 +232,57 @@ private slots:
         QCOMPARE(m.text(name.constData()), typed);
     }
 
+    // Only typing and picking select: Enter or leaving the box with a text
+    // that equals some entry ("-" is one of nearly every list) does not.
+    void finishingAnEditSelectsNothing_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byEnter");
+        const std::pair<const char *, const char *> typings[] = {
+            {"cmbTLD", "-"},
+            {"cmbTLD", ".-"},
+            {"cmbISO3", "-"},
+            {"cmbIOC", "-"},
+            {"cmbCurrencyCode", "-"},
+            {"cmbLanguage", "-"},
+            {"cmbDSCode", "-"},
+            {"cmbCountryCode", "-"},
+            {"cmbFIPS", "-"},
+            {"cmbISO3", "pe"},
+        };
+        for (const auto &[box, typed] : typings)
+            for (const bool byEnter : {true, false})
+                QTest::addRow("%s %s %s", box, typed, byEnter ? "Enter" : "focus out") << box << typed << byEnter;
+    }
+    void finishingAnEditSelectsNothing()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, byEnter);
+        MainWindow m;
+        m.open();
+        m.window->show();
+        m.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m.window.get()));
+        m.selectNamed(QStringLiteral("Peru"));
+        const QByteArray name = box.toLatin1();
+        QComboBox *edited = m.box(name.constData());
+        edited->setFocus();
+        QTRY_VERIFY(edited->hasFocus());
+        m.clear(name.constData());
+        m.type(name.constData(), typed);
+        QCOMPARE(m.countryName(), QStringLiteral("Peru"));
+        if (byEnter) {
+            QTest::keyClick(edited->lineEdit(), Qt::Key_Return);
+        } else {
+            m.get("cmbCountryName")->setFocus();
+            QTRY_VERIFY(!edited->hasFocus());
+        }
+        QCOMPARE(m.countryName(), QStringLiteral("Peru"));
+        QCOMPARE(m.text(name.constData()), typed);
+    }
+
     void threeLetterSearchSelectsTheCodeForOverTyping()
     {
         MainWindow m;

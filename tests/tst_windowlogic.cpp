@@ -58,6 +58,8 @@ private slots:
         QTest::newRow("D is Germany, not Algeria") << "D" << 81;
         QTest::newRow("lower d") << "d" << 81;
         QTest::newRow("C is no single sign") << "C" << -1;
+        QTest::newRow("the placeholder is no sign") << "-" << -1;
+        QTest::newRow("nor a digit") << "1" << -1;
         QTest::newRow("RA exact") << "RA" << 9;
         QTest::newRow("ra by prefix") << "ra" << 9;
         QTest::newRow("TCH prefix of TCH/TD") << "TCH" << 42;

@@ -52,7 +52,11 @@ std::optional<int> signRuleChoice(int count, EntryAt entryAt, const QString &tex
     if (!found)
         return std::nullopt;
     if (text.size() == 1) {
+        // Only letters are one-letter signs; "-", the placeholder of a
+        // country without a sign, is an entry too and must choose nothing.
         const QString letter = text.toUpper();
+        if (letter.front() < u'A' || letter.front() > u'Z')
+            return std::nullopt;
         for (int i = 0; i < count; ++i)
             if (entryAt(i) == letter)
                 return i;

@@ -74,6 +74,9 @@ QLineEdit *displayField(QWidget *parent, const char *objectName)
 // directly, with a completer already in place so that the box makes none of
 // its own; that one is taken away again, since the program does its own
 // searching. The popup list is built the first time it opens.
+// Only typing and picking select: a combo box of its own also chooses the
+// entry equal to the text when the edit is finished (Enter, focus leaving),
+// and the placeholder "-" is an entry of nearly every country.
 QComboBox *codeBox(QWidget *parent, const char *objectName)
 {
     static QCompleter placeholder;
@@ -81,6 +84,7 @@ QComboBox *codeBox(QWidget *parent, const char *objectName)
     auto *edit = new QLineEdit(c);
     edit->setCompleter(&placeholder);
     c->setLineEdit(edit);
+    QObject::disconnect(edit, &QLineEdit::editingFinished, c, nullptr);
     c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(20);
