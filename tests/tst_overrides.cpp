@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QSettings>
 
@@ -178,6 +179,24 @@ private slots:
         m.click("cmdResetDB");
         QCOMPARE(m.te.dialogs->shown.size(), std::size_t(3));
         QCOMPARE(m.te.dialogs->shown[2].kind, QStringLiteral("question"));
+    }
+
+    void aFileThatCannotBeRemovedIsReported()
+    {
+        MainWindow m;
+        m.open();
+        // A folder with something in it cannot be removed as a file, by
+        // root either, where a read-only folder stops only other users.
+        const QString db = m.te.file(QStringLiteral("userdb.ini"));
+        QVERIFY(QDir().mkpath(db + QStringLiteral("/inside")));
+        m.te.dialogs->answers = {true};
+        m.click("cmdResetDB");
+        const auto &box = m.te.dialogs->shown.back();
+        QCOMPARE(box.kind, QStringLiteral("message"));
+        QCOMPARE(box.icon, Dialogs::Icon::Warning);
+        QCOMPARE(
+            box.text, QStringLiteral("Some errors occured:") + kCrLf + QStringLiteral("75: Path/File access error"));
+        QVERIFY(QFileInfo(db + QStringLiteral("/inside")).isDir());
     }
 
     void resetFieldAsksThenStoresEmpty()

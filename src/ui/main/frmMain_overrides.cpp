@@ -141,8 +141,14 @@ void frmMain::resetFile()
             title(), true);
         if (!yes)
             return;
-        if (!QFile::remove(userDbPath()))
-            throw AppError::fileNotFound();
+        QFile file(userDbPath());
+        if (!file.remove()) {
+            // Nothing there to remove is no failure; a file that is still
+            // there is one, and the user must not think the reset was done.
+            if (file.exists())
+                m_env.dialogs->message(Dialogs::Icon::Warning, errorText(AppError::pathFileAccess()), title());
+            return;
+        }
         Redisplay();
     });
     cmbCountryName->setFocus();
