@@ -113,6 +113,33 @@ private slots:
         QCOMPARE(m.text("txtGMT"), QStringLiteral("-08:00:00"));
     }
 
+    // Every way back to the record shows the summer hour, as a selection does.
+    void resetsKeepTheSummerHour_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("yeses");
+        QTest::newRow("d of the GMT") << "cmdGMTdef" << 1;
+        QTest::newRow("d of another field") << "cmdLongDef" << 1;
+        QTest::newRow("default, then the file") << "cmdDefCount" << 2;
+        QTest::newRow("reset db") << "cmdResetDB" << 1;
+    }
+    void resetsKeepTheSummerHour()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, yeses);
+        MainWindow m;
+        m.open();
+        m.selectNamed(QStringLiteral("Germany"));
+        m.te.dialogs->inputs.push_back(QStringLiteral("Mine"));
+        m.click("cmdLongEdit");
+        m.te.dialogs->answers.assign(std::size_t(yeses), true);
+        m.click(button.toLatin1().constData());
+        QCOMPARE(m.te.dialogs->unexpected, 0);
+        QCOMPARE(m.text("txtGMT"), QStringLiteral("+02:00:00"));
+        tick(m);
+        QCOMPARE(m.text("txtcTime"), QStringLiteral("01:59:59"));
+    }
+
     void anyGmtOverrideOnlyMakesTheTimeUnknown()
     {
         MainWindow m;

@@ -5,6 +5,7 @@
 #include "ui/main/fields.h"
 #include "ui/main/frmMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -160,6 +161,10 @@ void frmMain::Redisplay()
     SetIDDNote();
     SetNDDNote();
     ShowCountryRecord();
+    // The record just shown holds the standard deviation, as after a
+    // selection; with the box cleared there is nothing to shift.
+    if (chkDST->isChecked())
+        CheckDST();
 }
 
 } // namespace orbilex
