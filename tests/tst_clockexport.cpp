@@ -140,6 +140,29 @@ private slots:
         QCOMPARE(m.text("txtcTime"), QStringLiteral("01:59:59"));
     }
 
+    // The user's own deviation is shown as given, summer or not.
+    void aGmtOverrideIsNotShifted()
+    {
+        MainWindow m;
+        setDate(m, QDate(2026, 12, 15));
+        m.open();
+        m.selectNamed(QStringLiteral("Australia"));
+        QCOMPARE(m.text("txtGMT"), QStringLiteral("+11:00:00"));
+        m.te.dialogs->inputs.push_back(QStringLiteral("+05:00:00"));
+        m.click("cmdGMTEdit");
+        m.select(0);
+        m.selectNamed(QStringLiteral("Australia"));
+        QCOMPARE(m.text("txtGMT"), QStringLiteral("+05:00:00"));
+        auto *dst = m.get<QCheckBox>("chkDST");
+        dst->click();
+        dst->click();
+        QCOMPARE(m.text("txtGMT"), QStringLiteral("+05:00:00"));
+        // Without the override the rule applies again.
+        m.te.dialogs->answers.push_back(true);
+        m.click("cmdGMTdef");
+        QCOMPARE(m.text("txtGMT"), QStringLiteral("+11:00:00"));
+    }
+
     void anyGmtOverrideOnlyMakesTheTimeUnknown()
     {
         MainWindow m;

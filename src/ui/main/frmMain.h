@@ -204,6 +204,8 @@ private:
     bool m_startHidden = false;
     bool m_startMinimised = false;
     bool m_unloaded = false;
+    // txtGMT shows the user's own override (edited or read from userdb.ini).
+    bool m_gmtIsUsers = false;
 
     QWidget *m_body = nullptr;
 

@@ -27,6 +27,10 @@ void frmMain::CheckDST()
         }
         return;
     }
+    // A deviation the user gave is taken as it was given: it may already be
+    // the summer one, and shifting it again would lose what was typed.
+    if (m_gmtIsUsers)
+        return;
     const std::optional<QString> shifted
         = dstDeviation(txtCountryName->text(), m_env.clock->localNow().date().month(), txtGMT->text());
     if (shifted)

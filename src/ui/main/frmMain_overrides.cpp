@@ -73,6 +73,8 @@ void frmMain::editField(const char *key, QWidget *field)
                                                     fieldText(field));
         if (!answer.isEmpty()) {
             setFieldText(field, answer);
+            if (field == txtGMT)
+                m_gmtIsUsers = true;
             m_ini.SetFile(userDbPath());
             m_ini.Sections().AddSection(currentSection());
             m_ini.WriteValue(currentSection(), k, answer);

@@ -97,6 +97,7 @@ void frmMain::SetNDDNote()
 void frmMain::ShowCountryRecord()
 {
     const int i = cmbCountryName->currentIndex();
+    m_gmtIsUsers = false;
     if (i >= 0 && i < kCountryCount) {
         const CountryRecord &r = kRecords[std::size_t(i)];
         txtLongName->setText(qs(r.longName));
@@ -125,6 +126,8 @@ void frmMain::applyOverrides(int country)
         const auto field = std::ranges::find_if(kOverrideFields,
                                                 [&](const OverrideField &f) { return qstrcmp(f.key, key) == 0; });
         setFieldText(findChild<QWidget *>(QLatin1StringView(field->field)), value);
+        if (qstrcmp(key, "GMT") == 0)
+            m_gmtIsUsers = true;
     }
 }
 
@@ -197,8 +200,10 @@ void frmMain::SetCityGMT()
 {
     const std::string_view gmt
         = cityGmt(cmbCity->currentText().toStdString(), cmbCountryName->currentText().toStdString());
-    if (!gmt.empty())
+    if (!gmt.empty()) {
         txtGMT->setText(qs(gmt));
+        m_gmtIsUsers = false;
+    }
 }
 
 void frmMain::setDialingCodeText(const QString &code)
