@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QSettings>
+#include <QUrl>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -197,6 +198,21 @@ private slots:
         QCOMPARE(
             box.text, QStringLiteral("Some errors occured:") + kCrLf + QStringLiteral("75: Path/File access error"));
         QVERIFY(QFileInfo(db + QStringLiteral("/inside")).isDir());
+    }
+
+    // A local file given as the extra information opens as that file.
+    void extraInformationNamingAFileOpensTheFile()
+    {
+        MainWindow m;
+        const QString notes = m.te.file(QStringLiteral("my notes.txt"));
+        QFile f(notes);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QSettings(m.te.file(QStringLiteral("userdb.ini")), QSettings::IniFormat)
+            .setValue(QStringLiteral("0/InfoA"), QStringLiteral("my notes.txt"));
+        m.open();
+        m.click("cmdCiaURL");
+        QCOMPARE(m.te.shell->opened.back(), QUrl::fromLocalFile(notes).toString(QUrl::FullyEncoded));
     }
 
     void resetFieldAsksThenStoresEmpty()

@@ -182,6 +182,45 @@ private slots:
         QVERIFY(statisticsLink(QStringLiteral("US")).endsWith(u"/country/us/"));
         QVERIFY(!factbookLink(QStringLiteral("AF")).contains(u"://"));
     }
+
+    void extraInformationTarget_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("opened");
+        const QString factbook = factbookLink(QStringLiteral("AF"));
+        QTest::newRow("the built link") << factbook << factbook;
+        QTest::newRow("web address") << "https://example.org/a?b=c"
+                                     << "https://example.org/a?b=c";
+        QTest::newRow("host with port") << "localhost:8080/x"
+                                        << "localhost:8080/x";
+        QTest::newRow("mail address") << "mailto:me@example.org"
+                                      << "mailto:me@example.org";
+        QTest::newRow("bare mail address") << "me@example.org"
+                                           << "me@example.org";
+        QTest::newRow("file URL") << "file:///tmp/a.txt"
+                                  << "file:///tmp/a.txt";
+        QTest::newRow("absolute path") << "/usr/bin/xterm"
+                                       << "file:///usr/bin/xterm";
+        QTest::newRow("blanks in and around") << " /tmp/my notes.txt "
+                                              << "file:///tmp/my%20notes.txt";
+        QTest::newRow("drive path") << "C:\\Maps\\world.exe"
+                                    << "file:///C:/Maps/world.exe";
+        QTest::newRow("network path") << "\\\\server\\share\\a.txt"
+                                      << "file://server/share/a.txt";
+        QTest::newRow("file beside the program") << "notes.txt"
+                                                 << "file:///prog/notes.txt";
+        QTest::newRow("no such file beside it") << "other.txt"
+                                                << "other.txt";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void extraInformationTarget()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, opened);
+        const auto isFile = [](const QString &path) { return path == u"/prog/notes.txt"; };
+        QCOMPARE(orbilex::extraInformationTarget(text, QStringLiteral("/prog"), isFile), opened);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestWindowLogic)

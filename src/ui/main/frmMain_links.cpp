@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,6 +17,18 @@
 #include <QPushButton>
 
 namespace orbilex {
+
+namespace {
+
+// The extra-information fields hold what the user gave: a local file or
+// program opens as that file, not as a web address.
+void openExtraInformation(const Environment &env, const QString &text)
+{
+    env.shell->open(extraInformationTarget(
+        text, env.programFolder.absolutePath(), [](const QString &path) { return QFileInfo::exists(path); }));
+}
+
+} // namespace
 
 void frmMain::connectLinks()
 {
@@ -30,7 +43,7 @@ void frmMain::connectLinks()
             [=, this] { open(airportAddress(cmbCountryName->currentText())); });
     connect(cmdTimeServer, &QPushButton::clicked, this,
             [=, this] { open(worldClockAddress(cmbCountryCode->currentText())); });
-    connect(cmdCiaURL, &QPushButton::clicked, this, [=, this] { open(txtUrl->text()); });
+    connect(cmdCiaURL, &QPushButton::clicked, this, [this] { openExtraInformation(m_env, txtUrl->text()); });
     connect(cmdHelp, &QPushButton::clicked, this, [=, this] { open(m_env.programFile(QStringLiteral("readme.htm"))); });
     connect(cmdZoom, &QPushButton::clicked, this, &frmMain::enlargeFlag);
     connect(cmdFlag, &QPushButton::clicked, this, &frmMain::enlargeFlag);
@@ -75,7 +88,7 @@ bool frmMain::linkEvent(QObject *watched, QEvent *event)
                 || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
         if (enter || (event->type() == QEvent::MouseButtonRelease
                       && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)) {
-            m_env.shell->open(field->text());
+            openExtraInformation(m_env, field->text());
             return enter;
         }
     }

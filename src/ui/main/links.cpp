@@ -1,5 +1,9 @@
 #include "ui/main/links.h"
 
+#include <QDir>
+#include <QRegularExpression>
+#include <QUrl>
+
 namespace orbilex {
 
 namespace {
@@ -26,6 +30,27 @@ QString statisticsLink(const QString &fips)
 {
     return QLatin1StringView(kStatisticsHost) + QStringLiteral("/country/") + fips.trimmed().toLower()
         + QStringLiteral("/");
+}
+
+QString extraInformationTarget(
+    const QString &text, const QString &programFolder, const std::function<bool(const QString &path)> &isFile)
+{
+    const QString t = text.trimmed();
+    // A scheme has two characters at least: "C:" is a drive.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    if (t.isEmpty() || scheme.match(t).hasMatch())
+        return text;
+    QString path;
+    if (drive.match(t).hasMatch() || t.startsWith(QStringLiteral("\\\\")))
+        path = QString(t).replace(u'\\', u'/');
+    else if (QDir::isAbsolutePath(t))
+        path = t;
+    else if (const QString beside = QDir(programFolder).filePath(t); isFile(beside))
+        path = beside;
+    else
+        return text;
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
 }
 
 QString largeFlagAddress(const QString &fips)

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace orbilex {
@@ -25,6 +26,15 @@ QString supportMailAddress();
 // The record's two reference links, kept without a scheme.
 QString factbookLink(const QString &fips);
 QString statisticsLink(const QString &fips);
+
+// What the desktop is asked to open for the text of an extra-information
+// field, which the user may have replaced by anything. A text with a scheme
+// (a web or mail address) and a bare web address stay as they are; a local
+// path (absolute, a drive or a network path, or the name of a file that
+// isFile finds beside the program) becomes a file URL, so it opens as the
+// file it names and never as a web address.
+QString extraInformationTarget(
+    const QString &text, const QString &programFolder, const std::function<bool(const QString &path)> &isFile);
 
 QString largeFlagAddress(const QString &fips);
 QString olympicAddress(const QString &ioc);
