@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QTemporaryFile>
 
@@ -79,107 +80,143 @@ inline QString shown(std::optional<int> index)
     return index ? QString::number(*index) : QStringLiteral("none");
 }
 
-// Every key of an INI file the store can read, with its text, as the store
-// reads such a file: values that would be read as binary made text first.
-// Keys outside a section (what QSettings keeps as [General]) and keys that no
-// read can reach are not the store's and are left out.
-inline QMap<QString, QString> listing(const QString &path, const QString &folder)
+// userdb.ini read by the rules the store states, written apart from its own
+// reader: case-folded section -> case-folded key -> value.
+using IniListing = QMap<QString, QMap<QString, QString>>;
+
+inline QString iniText(const QByteArray &bytes)
 {
-    QMap<QString, QString> keys;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return keys;
-    QTemporaryFile copy(folder + QStringLiteral("/listing.XXXXXX"));
-    if (!copy.open())
-        return keys;
-    copy.write(withTextValues(file.readAll()));
-    copy.close();
-    const QSettings settings(copy.fileName(), QSettings::IniFormat);
-    // QSettings reads and writes a key only in its normal form: no slash at
-    // either end, none doubled. What is listed in another form no read reaches.
-    const auto normal = [](const QString &key) {
-        return !key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(QStringLiteral("//"));
+    // Valid UTF-8 comes back unchanged; the "a" keeps a leading U+FEFF from
+    // being taken for a byte-order mark.
+    const QByteArray probe = 'a' + bytes;
+    if (const QString text = QString::fromUtf8(probe); text.toUtf8() == probe)
+        return text.mid(1);
+    QStringDecoder windows1252("windows-1252");
+    return windows1252(bytes);
+}
+
+inline QString iniValue(QByteArray text)
+{
+    while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove(0, 1);
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t'))
+        text.chop(1);
+    if (text.size() >= 2 && text.startsWith('"') && text.endsWith('"'))
+        return iniText(text.mid(1, text.size() - 2));
+    if (text.startsWith("@@"))
+        return iniText(text.mid(1));
+    if (!text.startsWith("@Text(") || !text.endsWith(')'))
+        return iniText(text);
+    const QString escaped = iniText(text.mid(6, text.size() - 7));
+    static const QRegularExpression escape(QStringLiteral("\\\\[\\\\rn]"));
+    QString value;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &match : escape.globalMatch(escaped)) {
+        const QChar c = match.captured().at(1);
+        value += escaped.mid(at, match.capturedStart() - at) + (c == u'r' ? u'\r' : c == u'n' ? u'\n' : u'\\');
+        at = match.capturedEnd();
+    }
+    return value + escaped.mid(at);
+}
+
+inline IniListing iniListing(QByteArray bytes)
+{
+    IniListing listing;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const auto nameBlank = [](char c) { return uchar(c) <= ' '; };
+    const auto stripped = [&](QByteArray text) {
+        while (!text.isEmpty() && nameBlank(text.front()))
+            text.remove(0, 1);
+        while (!text.isEmpty() && nameBlank(text.back()))
+            text.chop(1);
+        return text;
     };
-    for (const QString &key : settings.allKeys())
-        if (key.indexOf(u'/') > 0 && normal(key))
-            keys.insert(key, valueText(settings.value(key)));
-    return keys;
-}
-
-inline QStringList sectionsOf(const QMap<QString, QString> &keys)
-{
-    QStringList sections;
-    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
-        if (slash > 0 && !sections.contains(it.key().left(slash)))
-            sections << it.key().left(slash);
+    std::optional<QString> section;
+    for (QByteArray line : bytes.replace("\r\n", "\n").replace('\r', '\n').split('\n')) {
+        while (!line.isEmpty() && nameBlank(line.front()))
+            line.remove(0, 1);
+        if (line.startsWith('[')) {
+            const qsizetype close = line.indexOf(']');
+            const QString name = close < 0 ? QString() : iniText(stripped(line.mid(1, close - 1))).toCaseFolded();
+            section = name.isEmpty() ? std::nullopt : std::optional(name);
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        const QByteArray key = stripped(line.left(equals));
+        if (!section || line.startsWith(';') || line.startsWith('#') || equals < 0 || key.isEmpty())
+            continue;
+        listing[*section][iniText(key).toCaseFolded()] = iniValue(line.mid(equals + 1));
     }
-    return sections;
+    return listing;
 }
 
-inline QHash<QString, QString> sectionOf(const QMap<QString, QString> &keys, const QString &section)
+inline QString differences(const IniListing &expected, const IniListing &found)
 {
-    QHash<QString, QString> values;
-    const QString prefix = section + u'/';
-    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
-        if (it.key().startsWith(prefix))
-            values.insert(it.key().mid(prefix.size()), it.value());
-    return values;
-}
-
-inline QString differences(const QMap<QString, QString> &expected, const QMap<QString, QString> &found)
-{
+    const auto flat = [](const IniListing &listing) {
+        QMap<QString, QString> keys;
+        for (auto section = listing.cbegin(); section != listing.cend(); ++section)
+            for (auto key = section->cbegin(); key != section->cend(); ++key)
+                keys.insert(section.key() + u'/' + key.key(), key.value());
+        return keys;
+    };
+    const QMap<QString, QString> wanted = flat(expected);
+    const QMap<QString, QString> got = flat(found);
     QStringList lines;
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-        if (!found.contains(it.key()))
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        if (!got.contains(it.key()))
             lines << QStringLiteral("lost %1 = %2").arg(shown(it.key()), shown(it.value()));
-        else if (found.value(it.key()) != it.value())
-            lines << QStringLiteral("%1 was %2, now %3").arg(shown(it.key()), shown(it.value()),
-                                                             shown(found.value(it.key())));
+        else if (got.value(it.key()) != it.value())
+            lines << QStringLiteral("%1 was %2, now %3")
+                         .arg(shown(it.key()), shown(it.value()), shown(got.value(it.key())));
     }
-    for (auto it = found.cbegin(); it != found.cend(); ++it)
-        if (!expected.contains(it.key()))
+    for (auto it = got.cbegin(); it != got.cend(); ++it)
+        if (!wanted.contains(it.key()))
             lines << QStringLiteral("gained %1 = %2").arg(shown(it.key()), shown(it.value()));
     return lines.join(QStringLiteral("; "));
 }
 
-// Reads of many sections cost a parse of the file each; the whole file is
-// compared at once besides, so a sample of sections suffices.
+// Reads of many sections cost a read of the file each; a sample suffices.
 inline constexpr int kSampledSections = 12;
 inline constexpr int kSampledKeys = 12;
 
 // The sampled sections read through the store as the listing has them.
-inline QString storeAgrees(const IniStore &store, const QMap<QString, QString> &keys, const char *when)
+inline QString storeAgrees(const IniStore &store, const IniListing &listing, const char *when)
 {
-    const QStringList sections = sectionsOf(keys);
-    if (store.SectionCount() != sections.size() + 1)
+    const QLatin1StringView step(when);
+    if (store.SectionCount() != listing.size() + 1)
         return QStringLiteral("%1: SectionCount %2 for %3 sections")
-            .arg(QLatin1StringView(when))
+            .arg(step)
             .arg(store.SectionCount())
-            .arg(sections.size());
+            .arg(listing.size());
+    int sampled = 0;
     int keysRead = 0;
-    for (int i = 0; i < sections.size() && i < kSampledSections; ++i) {
-        const QHash<QString, QString> expected = sectionOf(keys, sections[i]);
-        const QHash<QString, QString> found = store.ReadSection(sections[i]);
-        if (found != expected) {
-            const auto sorted = [](const QHash<QString, QString> &h) {
-                QMap<QString, QString> m;
-                for (auto it = h.cbegin(); it != h.cend(); ++it)
-                    m.insert(it.key(), it.value());
-                return m;
-            };
+    for (auto section = listing.cbegin(); section != listing.cend() && sampled < kSampledSections;
+         ++section, ++sampled) {
+        QMap<QString, QString> found;
+        const QHash<QString, QString> read = store.ReadSection(section.key());
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            found.insert(it.key().toCaseFolded(), it.value());
+        if (found != *section)
             return QStringLiteral("%1: ReadSection(%2) differs from the file: %3")
-                .arg(QLatin1StringView(when), shown(sections[i]), differences(sorted(expected), sorted(found)));
-        }
-        for (auto it = expected.cbegin(); it != expected.cend() && keysRead < kSampledKeys; ++it, ++keysRead) {
-            const QString value = store.ReadValue(sections[i], it.key(), QStringLiteral("<missing>"));
-            if (value != it.value())
-                return QStringLiteral("%1: ReadValue(%2, %3) is %4, ReadSection gave %5")
-                    .arg(QLatin1StringView(when), shown(sections[i]), shown(it.key()), shown(value),
-                         shown(it.value()));
+                .arg(step, shown(section.key()), differences({{section.key(), *section}}, {{section.key(), found}}));
+        for (auto key = section->cbegin(); key != section->cend() && keysRead < kSampledKeys; ++key, ++keysRead) {
+            const QString value = store.ReadValue(section.key(), key.key(), QStringLiteral("<missing>"));
+            if (value != key.value())
+                return QStringLiteral("%1: ReadValue(%2, %3) is %4, the file holds %5")
+                    .arg(step, shown(section.key()), shown(key.key()), shown(value), shown(key.value()));
         }
     }
     return {};
+}
+
+inline bool isSubsequence(const QByteArray &part, const QByteArray &whole)
+{
+    qsizetype i = 0;
+    for (const char c : whole)
+        if (i < part.size() && part[i] == c)
+            ++i;
+    return i == part.size();
 }
 
 inline QStringList codeColumn(std::string_view CountryCodes::*column)
@@ -287,14 +324,18 @@ inline std::optional<quint32> expectedAddress(const QString &text)
 
 } // namespace detail
 
-// userdb.ini as a user may have left it: the input is the file. Every key the
-// store reads before one value is written must read the same after, the
-// written value must read back as written, and removing its section must take
-// that section and nothing else.
+// userdb.ini as a user may have left it: the input is the file. The store
+// reads it as the rules say; writing one value changes only that key, and
+// only the bytes of one line or where new lines go in; removing its section
+// takes that section and nothing else, and adds no byte.
 inline QString checkIniStore(const QByteArray &bytes, const QString &folder)
 {
     using namespace detail;
     const QString path = folder + QStringLiteral("/userdb.ini");
+    const auto contentOf = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -304,56 +345,53 @@ inline QString checkIniStore(const QByteArray &bytes, const QString &folder)
     store.SetFile(path);
     const char *step = "reading";
     try {
-        const QMap<QString, QString> before = listing(path, folder);
+        const IniListing before = iniListing(bytes);
         if (QString problem = storeAgrees(store, before, "as found"); !problem.isEmpty())
             return problem;
-        // QSettings writes a section named "general" in any letter case as
-        // "[%General]", which reads back as "General": such a section cannot
-        // survive a save through it. The program's sections are numbers, so
-        // a file that has one is only read.
-        for (const QString &section : sectionsOf(before))
-            if (section.compare(u"general", Qt::CaseInsensitive) == 0 && section != u"General")
-                return {};
 
-        // The written value is the input's first line, so quotes, commas,
-        // "@" and escapes of every kind go through a save.
-        const QStringList sections = sectionsOf(before);
-        const QString section = sections.isEmpty() ? QStringLiteral("0") : sections.front();
-        // The map is sorted, so the key overwritten is the same in every run.
-        const auto first = before.lowerBound(section + u'/');
-        const bool inSection = first != before.cend() && first.key().startsWith(section + u'/');
-        const bool overwrite = inSection && (bytes.isEmpty() || (bytes.back() & 1));
-        const QString key = overwrite ? first.key().mid(section.size() + 1) : QStringLiteral("Written");
-        const qsizetype lineEnd = bytes.indexOf('\n');
-        const QString value = QString::fromUtf8(bytes.left(qMin<qsizetype>(lineEnd < 0 ? bytes.size() : lineEnd, 80)));
+        // The written value is the input's start, line breaks, quotes, "@" and
+        // backslashes of every kind included; an odd last byte overwrites a key.
+        const QString section = before.isEmpty() ? QStringLiteral("0") : before.firstKey();
+        const bool overwrite = before.contains(section) && (bytes.isEmpty() || (bytes.back() & 1));
+        const QString key = overwrite ? before[section].firstKey() : QStringLiteral("written");
+        const QString value = QString::fromUtf8(bytes.left(80));
         step = "writing";
         store.WriteValue(section, key, value);
         step = "reading after the write";
 
-        QMap<QString, QString> written = before;
-        written.insert(section + u'/' + key, value);
-        const QMap<QString, QString> after = listing(path, folder);
-        if (after != written)
+        const QByteArray written = contentOf();
+        IniListing expected = before;
+        expected[section][key] = value;
+        if (const IniListing after = iniListing(written); after != expected)
             return QStringLiteral("writing %1/%2 = %3 changed the file: %4")
-                .arg(shown(section), shown(key), shown(value), differences(written, after));
-        if (store.ReadValue(section, key) != value)
-            return QStringLiteral("%1/%2 = %3 reads back as %4")
-                .arg(shown(section), shown(key), shown(value), shown(store.ReadValue(section, key)));
-        if (QString problem = storeAgrees(store, after, "after the write"); !problem.isEmpty())
+                .arg(shown(section), shown(key), shown(value), differences(expected, after));
+        qsizetype prefix = 0;
+        while (prefix < bytes.size() && prefix < written.size() && bytes[prefix] == written[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < qMin(bytes.size(), written.size()) - prefix
+            && bytes[bytes.size() - 1 - suffix] == written[written.size() - 1 - suffix])
+            ++suffix;
+        const QByteArray replaced = bytes.mid(prefix, bytes.size() - prefix - suffix);
+        if (replaced.contains('\n') || replaced.contains('\r'))
+            return QStringLiteral("writing %1/%2 replaced more than one line: %3 bytes from %4")
+                .arg(shown(section), shown(key))
+                .arg(replaced.size())
+                .arg(prefix);
+        if (QString problem = storeAgrees(store, expected, "after the write"); !problem.isEmpty())
             return problem;
 
         step = "removing the section";
         store.RemoveSection(section);
         step = "reading after the removal";
-        QMap<QString, QString> removed = written;
-        removed.removeIf([&](const auto &entry) { return entry.key().startsWith(section + u'/'); });
-        const QMap<QString, QString> left = listing(path, folder);
-        if (left != removed)
+        const QByteArray left = contentOf();
+        expected.remove(section);
+        if (const IniListing after = iniListing(left); after != expected)
             return QStringLiteral("removing section %1 changed the file: %2")
-                .arg(shown(section), differences(removed, left));
-        if (!store.ReadSection(section).isEmpty())
-            return QStringLiteral("section %1 still reads after its removal").arg(shown(section));
-        if (QString problem = storeAgrees(store, left, "after the removal"); !problem.isEmpty())
+                .arg(shown(section), differences(expected, after));
+        if (!isSubsequence(left, written))
+            return QStringLiteral("removing section %1 changed bytes it kept").arg(shown(section));
+        if (QString problem = storeAgrees(store, expected, "after the removal"); !problem.isEmpty())
             return problem;
     } catch (const AppError &error) {
         return QStringLiteral("AppError %1 %2 while %3").arg(error.number).arg(error.description, QLatin1StringView(step));

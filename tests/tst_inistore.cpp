@@ -109,8 +109,8 @@ class TestIniStore : public QObject
 {
     Q_OBJECT
 
-    // Reads parse a private copy in the temporary folder; pointing that folder
-    // here lets every test check that no copy is left behind.
+    // The store has no business in the temporary folder; pointing that folder
+    // here lets every test check that nothing is left behind in it.
     QTemporaryDir m_readCopies;
     QString m_realTemp;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -370,7 +370,7 @@ private slots:
             << "[1]\nDep=d\n[0]\nLongName=\"open\nType=t\n"_ba << QStringList {u"1/Dep=d"_s} << 3;
         QTest::newRow("comma-separated value")
             << "[0]\nLongName=a, b\nType=x,y\nDep=\"c, d\"\n"_ba
-            << QStringList {u"0/LongName=a, b"_s, u"0/Type=x, y"_s, u"0/Dep=c, d"_s} << 2;
+            << QStringList {u"0/LongName=a, b"_s, u"0/Type=x,y"_s, u"0/Dep=c, d"_s} << 2;
         QTest::newRow("@Variant( garbage")
             << "[0]\nLongName=@Variant(garbage)\nType=t\n"_ba
             << QStringList {u"0/LongName=@Variant(garbage)"_s, u"0/Type=t"_s} << 2;
@@ -386,11 +386,9 @@ private slots:
             << 2;
         QTest::newRow("@Variant( unterminated")
             << "[0]\nLongName=@Variant(\nType=t\n"_ba << QStringList {u"0/Type=t"_s} << 2;
-        // An escape can name half of a character, which no UTF-8 file can
-        // hold: it reads as the replacement character, before a save and after.
-        QTest::newRow("escape naming half a character")
-            << "[0]\nLongName=a\\x0d83ez\nType=t\n"_ba
-            << QStringList {u"0/LongName=a"_s + QChar(0xfffd) + u"z"_s, u"0/Type=t"_s} << 2;
+        // A backslash is an ordinary character, also where it looks like an escape.
+        QTest::newRow("escape lookalike")
+            << "[0]\nLongName=a\\x0d83ez\nType=t\n"_ba << QStringList {u"0/LongName=a\\x0d83ez"_s, u"0/Type=t"_s} << 2;
         QTest::newRow("lines without a key")
             << "[0]\nLongName\n=orphan\n[]\nType=x\n[2]\nDep=d\n"_ba << QStringList {u"2/Dep=d"_s} << 2;
     }
@@ -413,6 +411,103 @@ private slots:
         QCOMPARE(store.ReadValue(u"200"_s, u"LongName"_s), u"new"_s);
         verifyReadable(store, readable);
         QCOMPARE(store.SectionCount(), count + 1);
+    }
+
+    // Only what is written changes
+
+    void saveChangesOnlyWhatItWrites_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key"); // empty: RemoveSection
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("readable"); // "section/key=value" after the save
+
+        QTest::newRow("backslash at a value's end")
+            << "[80]\nLongName=C:\\maps\\\n[81]\nType=KEEP-ME\n"_ba << u"81"_s << u"Dep"_s << u"x"_s
+            << "[80]\nLongName=C:\\maps\\\n[81]\nType=KEEP-ME\nDep=x\n"_ba
+            << QStringList {u"80/LongName=C:\\maps\\"_s, u"80/Type=<missing>"_s, u"81/Type=KEEP-ME"_s};
+        // A file in the older program's code page stays in it.
+        QTest::newRow("Windows-1252") << "[0]\r\nLongName=Afgh\xF4n\r\n"_ba << u"0"_s << u"Type"_s << u"Île"_s
+                                      << "[0]\r\nLongName=Afgh\xF4n\r\nType=\xCEle\r\n"_ba
+                                      << QStringList {u"0/LongName=Afghôn"_s, u"0/Type=Île"_s};
+        QTest::newRow("Windows-1252 bytes that would read as UTF-8")
+            << "[0]\nLongName=\xF4\n"_ba << u"0"_s << u"Type"_s << u"Ã©"_s << "[0]\nLongName=\xF4\nType=Ã©\n"_ba
+            << QStringList {u"0/LongName=ô"_s, u"0/Type=Ã©"_s};
+        QTest::newRow("UTF-8 stays UTF-8")
+            << "[0]\nLongName=Afghôn\n"_ba << u"0"_s << u"Type"_s << u"Île"_s << "[0]\nLongName=Afghôn\nType=Île\n"_ba
+            << QStringList {u"0/LongName=Afghôn"_s, u"0/Type=Île"_s};
+        // Its last NUL stands right before the next section's "[".
+        const QByteArray binary("\x00\xff[\x01\xfe\x00=\x9c]\r\x00\x00\x1b]\n\x00", 16);
+        QTest::newRow("binary stretch") << "[0]\nLongName=a\n"_ba + binary + "[81]\nType=KEEP-ME\n"_ba << u"81"_s
+                                        << u"Dep"_s << u"x"_s
+                                        << "[0]\nLongName=a\n"_ba + binary + "[81]\nType=KEEP-ME\nDep=x\n"_ba
+                                        << QStringList {u"0/LongName=a"_s, u"81/Type=KEEP-ME"_s, u"81/Dep=x"_s};
+        QTest::newRow("comments, blanks and CR LF")
+            << "; mine\r\n[12]\r\nLocation = Oceania \r\n\r\n# 81 next\r\n[81]\r\nGMT=+1\r\n"_ba << u"12"_s << u"Type"_s
+            << u"T"_s << "; mine\r\n[12]\r\nLocation = Oceania \r\nType=T\r\n\r\n# 81 next\r\n[81]\r\nGMT=+1\r\n"_ba
+            << QStringList {u"12/Location=Oceania"_s, u"81/GMT=+1"_s};
+        QTest::newRow("commas and quotes")
+            << "[0]\nType=a,b\nDep=\"x, y\"\n"_ba << u"0"_s << u"GMT"_s << u"+1"_s
+            << "[0]\nType=a,b\nDep=\"x, y\"\nGMT=+1\n"_ba << QStringList {u"0/Type=a,b"_s, u"0/Dep=x, y"_s};
+        QTest::newRow("patch keeps the key's spelling")
+            << "[0]\r\nlongname = old\r\nType=t\r\n"_ba << u"0"_s << u"LongName"_s << u"new"_s
+            << "[0]\r\nlongname = new\r\nType=t\r\n"_ba << QStringList {u"0/LongName=new"_s, u"0/Type=t"_s};
+        QTest::newRow("the key read is the key patched")
+            << "[0]\nLongName=first\n[1]\nType=one\n[0]\nLongName=second\n"_ba << u"0"_s << u"LongName"_s << u"new"_s
+            << "[0]\nLongName=first\n[1]\nType=one\n[0]\nLongName=new\n"_ba << QStringList {u"0/LongName=new"_s};
+        QTest::newRow("new section after a last line without its end")
+            << "[0]\r\nA=1"_ba << u"5"_s << u"GMT"_s << u"x"_s << "[0]\r\nA=1\r\n[5]\r\nGMT=x\r\n"_ba
+            << QStringList {u"0/A=1"_s, u"5/GMT=x"_s};
+        QTest::newRow("line breaks make no lines")
+            << "[0]\nLongName=old\n[1]\nType=kept\n"_ba << u"0"_s << u"LongName"_s << u"a\r\n[1]\\\r\nType=x"_s
+            << "[0]\nLongName=@Text(a\\r\\n[1]\\\\\\r\\nType=x)\n[1]\nType=kept\n"_ba
+            << QStringList {u"0/LongName=a\r\n[1]\\\r\nType=x"_s, u"1/Type=kept"_s};
+        QTest::newRow("blanks, quotes and @ kept by the value's form")
+            << "[0]\nA= \nB=\nC=\n"_ba << u"0"_s << u"B"_s << u"\"q\""_s << "[0]\nA= \nB=\"\"q\"\"\nC=\n"_ba
+            << QStringList {u"0/B=\"q\""_s};
+        QTest::newRow("a new file has CR LF")
+            << QByteArray() << u"3"_s << u"Dep"_s << u"@x"_s << "[3]\r\nDep=@@x\r\n"_ba << QStringList {u"3/Dep=@x"_s};
+        QTest::newRow("remove cuts each part, from header to last key")
+            << "; head\r\n[0]\r\nLongName=a\r\n; about 1\r\n[1]\r\nType=b\r\n[0]\r\nDep=c\r\n\r\n[2]\r\nGMT=x"_ba
+            << u"0"_s << QString() << QString() << "; head\r\n; about 1\r\n[1]\r\nType=b\r\n\r\n[2]\r\nGMT=x"_ba
+            << QStringList {u"0/LongName=<missing>"_s, u"0/Dep=<missing>"_s, u"1/Type=b"_s, u"2/GMT=x"_s};
+    }
+
+    void saveChangesOnlyWhatItWrites()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, readable);
+        if (!before.isEmpty())
+            QVERIFY(writeBytes(userdb(), before));
+        IniStore store = storeAt(userdb());
+        if (key.isEmpty())
+            store.RemoveSection(section);
+        else
+            store.WriteValue(section, key, value);
+        QCOMPARE(readBytes(userdb()), after);
+        verifyReadable(store, readable);
+    }
+
+    void readsAndWritesWithoutTheTemporaryFolder()
+    {
+        QVERIFY(writeBytes(userdb(), "[0]\nLongName=a\n"));
+        // A temporary folder that is a file: nothing can be made in it.
+        QVERIFY(writeBytes(inDir(u"not a folder"_s), "x"));
+        const QByteArray temp = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] { qputenv("TMPDIR", temp); });
+        qputenv("TMPDIR", QFile::encodeName(inDir(u"not a folder"_s)));
+        IniStore store = storeAt(userdb());
+        QCOMPARE(store.ReadValue(u"0"_s, u"LongName"_s), u"a"_s);
+        QCOMPARE(store.ReadSection(u"0"_s).value(u"LongName"_s), u"a"_s);
+        QCOMPARE(store.SectionCount(), 2);
+        store.WriteValue(u"1"_s, u"Type"_s, u"b"_s);
+        QCOMPARE(store.ReadValue(u"1"_s, u"Type"_s), u"b"_s);
     }
 
     // Failures

@@ -82,14 +82,13 @@ private slots:
     {
         MainWindow m;
         const QString db = m.te.file(QStringLiteral("userdb.ini"));
-        {
-            QSettings ini(db, QSettings::IniFormat);
-            ini.setValue(QStringLiteral("0/LongName"), QString());
-            ini.setValue(QStringLiteral("0/GMT"), QStringLiteral("+03:00:00"));
-            ini.setValue(QStringLiteral("0/InfoA"), QStringLiteral("example.org/mine"));
-            ini.setValue(QStringLiteral("0/IDDD"), QStringLiteral("99\r\n98"));
-            ini.setValue(QStringLiteral("0/NDD"), QStringLiteral("none & <b>"));
-        }
+        IniStore ini;
+        ini.SetFile(db);
+        ini.WriteValue(QStringLiteral("0"), QStringLiteral("LongName"), QString());
+        ini.WriteValue(QStringLiteral("0"), QStringLiteral("GMT"), QStringLiteral("+03:00:00"));
+        ini.WriteValue(QStringLiteral("0"), QStringLiteral("InfoA"), QStringLiteral("example.org/mine"));
+        ini.WriteValue(QStringLiteral("0"), QStringLiteral("IDDD"), QStringLiteral("99\r\n98"));
+        ini.WriteValue(QStringLiteral("0"), QStringLiteral("NDD"), QStringLiteral("none & <b>"));
         m.open();
         QCOMPARE(m.text("txtLongName"), QStringLiteral("Islamic State of Afghanistan"));
         QCOMPARE(m.text("txtGMT"), QStringLiteral("+03:00:00"));

@@ -1,7 +1,8 @@
 #pragma once
 // The store of userdb.ini: sections named by country index, keys and text
-// values. Built on QSettings' INI format, so every write goes through a
-// temporary file renamed into place and a second writer is kept out by a
+// values. Each read reads the file as it is on disk (IniEditor says how its
+// lines read); each write patches only the lines it changes, goes through a
+// temporary file renamed into place, and keeps a second writer out with a
 // lock file.
 
 #include <QHash>

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -39,12 +40,27 @@ void saveWhole(const QString &file, const QByteArray &bytes)
     QLockFile lock(file + QStringLiteral(".lock"));
     if (!lock.tryLock(2000))
         throw AppError::pathFileAccess();
+    replaceWhole(file, bytes);
+}
+
+void replaceWhole(const QString &file, const QByteArray &bytes)
+{
     QTemporaryFile fresh(temporaryTemplate(file));
     if (!fresh.open() || fresh.write(bytes) != bytes.size() || !fresh.flush())
         throw AppError::pathFileAccess();
-    // The old file's permissions carry over to the new one.
-    if (QFileInfo::exists(file))
+    // The old file's permissions carry over to the new one; a first file gets
+    // what any new file gets, not the temporary's owner-only mode.
+    if (QFileInfo::exists(file)) {
         fresh.setPermissions(QFile::permissions(file));
+    } else {
+#ifdef Q_OS_UNIX
+        // The mask is only read and put back; the program writes on one thread.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fresh.handle(), 0666 & ~mask) != 0)
+            throw AppError::pathFileAccess();
+#endif
+    }
     fresh.close();
     if (!syncToDisk(fresh.fileName()))
         throw AppError::pathFileAccess();

@@ -40,6 +40,9 @@ bool syncToDisk(const QString &file);
 // flushed to disk, renamed into place, all under the file's lock. Throws
 // AppError (75) when it cannot; the old file then stays as it was.
 void saveWhole(const QString &file, const QByteArray &bytes);
+// The same for a caller that holds the file's lock itself, to read the file
+// and write it back with no other writer in between.
+void replaceWhole(const QString &file, const QByteArray &bytes);
 
 // Removes the temporaries (and their own ".lock") left by writers that died,
 // unless a writer holds the file's lock right now. Returns how many went.
