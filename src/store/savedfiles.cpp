@@ -34,11 +34,11 @@ bool syncToDisk(const QString &file)
 #endif
 }
 
-void saveWhole(const QString &file, const QByteArray &bytes)
+namespace {
+
+// The write of saveWhole, with the file's lock already held.
+void writeLocked(const QString &file, const QByteArray &bytes)
 {
-    QLockFile lock(file + QStringLiteral(".lock"));
-    if (!lock.tryLock(2000))
-        throw AppError::pathFileAccess();
     QTemporaryFile fresh(temporaryTemplate(file));
     if (!fresh.open() || fresh.write(bytes) != bytes.size() || !fresh.flush())
         throw AppError::pathFileAccess();
@@ -54,6 +54,51 @@ void saveWhole(const QString &file, const QByteArray &bytes)
     if (error)
         throw AppError::pathFileAccess();
     fresh.setAutoRemove(false);
+}
+
+// The user's way of saying a file must not change: no write permission for
+// its owner. Root may write through that, but the program does not.
+bool markedReadOnly(const QString &file)
+{
+    return !(QFile::permissions(file) & QFileDevice::WriteOwner) || !QFileInfo(file).isWritable();
+}
+
+} // namespace
+
+void saveWhole(const QString &file, const QByteArray &bytes)
+{
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000))
+        throw AppError::pathFileAccess();
+    writeLocked(file, bytes);
+}
+
+void updateWhole(
+    const QString &file, const std::function<std::optional<QByteArray>(const std::optional<QByteArray> &)> &change)
+{
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000))
+        throw AppError::pathFileAccess();
+    std::optional<QByteArray> old;
+    if (QFileInfo::exists(file)) {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            throw AppError::pathFileAccess();
+        old = f.readAll();
+        if (f.error() != QFileDevice::NoError)
+            throw AppError::pathFileAccess();
+    }
+    const std::optional<QByteArray> bytes = change(old);
+    if (!bytes)
+        return;
+    if (old && markedReadOnly(file))
+        throw AppError::pathFileAccess();
+    writeLocked(file, *bytes);
+    // A first file is the user's like any file they make, not private as a
+    // temporary is.
+    if (!old)
+        QFile::setPermissions(
+            file, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 
 QByteArray withTextValues(const QByteArray &bytes)
