@@ -391,8 +391,8 @@ void frmWorldMap::LocateCountry()
     }
     if (scan.error)
         throw *scan.error;
-    // Another country's bad line is no reason to fail this one; it is told
-    // the way the design tells a location error.
+    // Another country's bad line is no reason to fail this one; it goes to
+    // the log as a location error does.
     if (scan.skipped)
         m_main.logField()->setText(errorText(*scan.skipped));
 }

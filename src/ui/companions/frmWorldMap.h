@@ -41,8 +41,9 @@ public:
     void selectCountry(int index);
 
     // Moves the marker to the main window's country as wlocation.dat places
-    // it. Throws AppError when the file cannot be read; what was found before
-    // the fault stays shown.
+    // it. Throws AppError when the file or the country's own line cannot be
+    // read; what was found before the fault stays shown. Another country's
+    // bad line is passed over and logged in the main window.
     void LocateCountry();
     // The main window's "world map" after showing this window: a file that
     // cannot be read for the shown country ends the program.
