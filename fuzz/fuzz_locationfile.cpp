@@ -1,7 +1,12 @@
 #include "fuzztarget.h"
 
+#include <QTemporaryDir>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    orbilex::fuzzcheck::failOn(orbilex::fuzzcheck::checkLocationFile(orbilex::fuzzcheck::inputOf(data, size)));
+    // One folder for the whole run; each input overwrites wlocation.dat in it.
+    static const QTemporaryDir folder;
+    orbilex::fuzzcheck::failOn(
+        orbilex::fuzzcheck::checkLocationFile(orbilex::fuzzcheck::inputOf(data, size), folder.path()));
     return 0;
 }

@@ -25,8 +25,7 @@ const QMap<QString, Check> &checks()
         {QStringLiteral("settingsstore"), fuzzcheck::checkSettingsStore},
         {QStringLiteral("codesearch"), [](const QByteArray &b, const QString &) { return fuzzcheck::checkCodeSearch(b); }},
         {QStringLiteral("typeahead"), [](const QByteArray &b, const QString &) { return fuzzcheck::checkTypeAhead(b); }},
-        {QStringLiteral("locationfile"),
-         [](const QByteArray &b, const QString &) { return fuzzcheck::checkLocationFile(b); }},
+        {QStringLiteral("locationfile"), fuzzcheck::checkLocationFile},
         {QStringLiteral("ipaddress"),
          [](const QByteArray &b, const QString &) {
              // The database the target looks addresses up in: the shipped one.

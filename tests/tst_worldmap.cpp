@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -41,6 +42,13 @@ void writeAll(const QString &path, const QByteArray &bytes)
 struct MapWindow : MainWindow {
     QString locations() const { return te.file(QLatin1StringView(kLocationFileName)); }
     void ship() { QVERIFY(QFile::copy(shippedLocations(), locations())); }
+    // A copy that came with the program, outside the program folder.
+    void shipCopy()
+    {
+        QVERIFY(QDir(te.folder.path()).mkdir(QStringLiteral("share")));
+        QVERIFY(QFile::copy(shippedLocations(), te.file(QStringLiteral("share/wlocation.dat"))));
+        te.env.shippedFolders = {te.file(QStringLiteral("share"))};
+    }
     void setLocations(const QByteArray &bytes) { writeAll(locations(), bytes); }
 
     frmWorldMap *map() const
@@ -77,6 +85,11 @@ struct MapWindow : MainWindow {
         QApplication::sendEvent(map(), &event);
     }
     void press(QPoint pixel) const { mouse(QEvent::MouseButtonPress, pixel); }
+    void storeAt(QPoint pixel) const
+    {
+        mapClick("cmdEdit");
+        press(pixel);
+    }
 
     // Ticks come only when the test fires them.
     QTimer *manualTimer(const char *name) const
@@ -89,6 +102,16 @@ struct MapWindow : MainWindow {
     }
     static void tick(QTimer *t) { QMetaObject::invokeMethod(t, "timeout"); }
 };
+
+// The shipped file with one country's line replaced.
+QByteArray shippedWith(const QByteArray &from, const QByteArray &to)
+{
+    QByteArray bytes = readAll(shippedLocations());
+    const qsizetype at = bytes.indexOf(from);
+    if (at < 0)
+        qFatal("no line %s", from.constData());
+    return bytes.replace(at, from.size(), to);
+}
 
 bool sameImage(const QPixmap &pixmap, Marker marker)
 {
@@ -162,9 +185,16 @@ private slots:
         // Names compare exactly.
         QVERIFY(!scanLocations(twice, QStringLiteral("germany")).locatedName);
 
+        // Another country's bad line is passed over; the country's own stops the reading.
         scan = scanLocations("\"Germany\" \"15\" \"30\"\r\nnot a line\r\n\"Germany\" \"45\" \"60\"\r\n",
                              QStringLiteral("Germany"));
+        QVERIFY(!scan.error);
+        QCOMPARE(scan.skipped->number, 62);
+        QCOMPARE(scan.position->x, 45);
+        scan = scanLocations("\"Germany\" \"15\" \"30\"\r\n\"Germany\" \"45\"\r\n\"Germany\" \"45\" \"60\"\r\n",
+            QStringLiteral("Germany"));
         QCOMPARE(scan.error->number, 62);
+        QVERIFY(!scan.skipped);
         QCOMPARE(scan.position->x, 15);
 
         // A bad number counts only on the country's own line; the name is
@@ -177,32 +207,44 @@ private slots:
         QCOMPARE(scan.position->x, 15);
     }
 
-    void rewriteReplacesOneLineOnly()
+    void patchReplacesTheCountrysLastLineOnly()
     {
-        const QList<QByteArray> lines = splitLines("\"A\" \"1\" \"2\"\r\nB, 3 ,4\n  \"C\"  \"5\" \"6\"  \r\n\r\n");
-        QCOMPARE(*replaceLocationLine(lines, 0, locationLine(QStringLiteral("A"), 30, 45)),
-                 QByteArray("\"A\" \"30\" \"45\"\r\nB, 3 ,4\r\n  \"C\"  \"5\" \"6\"  \r\n\r\n"));
-        QCOMPARE(*replaceLocationLine(lines, 3, locationLine(QStringLiteral("D"), 0, -15)),
-                 QByteArray("\"A\" \"1\" \"2\"\r\nB, 3 ,4\r\n  \"C\"  \"5\" \"6\"  \r\n\"D\" \"0\" \"-15\"\r\n"));
-        QVERIFY(!replaceLocationLine(lines, 4, locationLine(QStringLiteral("E"), 0, 0)));
-        QVERIFY(!replaceLocationLine({}, 0, locationLine(QStringLiteral("A"), 0, 0)));
-        QVERIFY(!replaceLocationLine(lines, -1, locationLine(QStringLiteral("A"), 0, 0)));
+        const QByteArray file = "\"A\" \"1\" \"2\"\r\nB, 3 ,4\n  \"C\"  \"5\" \"6\"  \r\r\n\"B\" 7\n\"D\" \"x\"";
+        const auto patch = [&](const char *name) {
+            return patchLocationLine(file, QString::fromLatin1(name), locationLine(QString::fromLatin1(name), 30, 45));
+        };
+        QCOMPARE(*patch("A"), "\"A\" \"30\" \"45\"\r\nB, 3 ,4\n  \"C\"  \"5\" \"6\"  \r\r\n\"B\" 7\n\"D\" \"x\"");
+        // The last line of a name is the one readers take, a bad one too.
+        QCOMPARE(*patch("B"),
+            "\"A\" \"1\" \"2\"\r\nB, 3 ,4\n  \"C\"  \"5\" \"6\"  \r\r\n\"B\" \"30\" \"45\"\r\n\"D\" \"x\"");
+        QCOMPARE(
+            *patch("D"), "\"A\" \"1\" \"2\"\r\nB, 3 ,4\n  \"C\"  \"5\" \"6\"  \r\r\n\"B\" 7\n\"D\" \"30\" \"45\"\r\n");
+        QVERIFY(!patch("E"));
+        QVERIFY(!patch(""));
+        QVERIFY(!patchLocationLine({}, QStringLiteral("A"), locationLine(QStringLiteral("A"), 0, 0)));
     }
 
     void fileErrors()
     {
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("wlocation.dat"));
         try {
-            readLocationFile(dir.filePath(QStringLiteral("missing.dat")));
+            readLocationFile(path);
             QFAIL("read a missing file");
         } catch (const AppError &e) {
             QCOMPARE(e.number, 53);
             QCOMPARE(e.description, QStringLiteral("File not found"));
         }
-        // A write that cannot be done is an error and leaves nothing behind.
+        QVERIFY_THROWS_EXCEPTION(AppError, storeLocation(path, QStringLiteral("Chad"), 1, 2));
+        QVERIFY(!QFile::exists(path));
+        // A store that cannot be written is an error and leaves nothing behind.
         const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/wlocation.dat"));
-        QVERIFY_THROWS_EXCEPTION(AppError, writeLocationFile(inMissingFolder, "x"));
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, storeLocation(inMissingFolder, QStringLiteral("Chad"), 1, 2, shippedLocations()));
         QVERIFY(!QFile::exists(inMissingFolder));
+        // A missing file comes back from the shipped copy, whole.
+        QCOMPARE(readLocationFile(path, shippedLocations()), readAll(shippedLocations()));
+        QCOMPARE(readAll(path), readAll(shippedLocations()));
     }
 
     // --- the pictures -------------------------------------------------------------------------------------------------
@@ -428,7 +470,8 @@ private slots:
     void storingReplacesOnlyTheCountrysLine()
     {
         MapWindow m;
-        const QByteArray rest = "Albania, 7140 ,2655\n  \"Algeria\"  \"6510\" \"2865\"  \r\n\r\n\"Nowhere\" \"1\" \"2\"\r\n";
+        const QByteArray rest
+            = "Albania, 7140 ,2655\n  \"Algeria\"  \"6510\" \"2865\"  \r\n\r\n\"Nowhere\" \"1\" \"2\"\r\n";
         m.setLocations("\"Afghanistan\" \"8985\" \"2955\"\r\n" + rest);
         m.open();
         m.openMap();
@@ -451,8 +494,7 @@ private slots:
         QCOMPARE(m.mapText("txtLeft"), QStringLiteral("1500"));
 
         m.press({100, 200});
-        QCOMPARE(readAll(m.locations()), "\"Afghanistan\" \"1500\" \"3000\"\r\n"
-                                             + QByteArray(rest).replace("2655\n", "2655\r\n"));
+        QCOMPARE(readAll(m.locations()), "\"Afghanistan\" \"1500\" \"3000\"\r\n" + rest);
         QVERIFY(!m.map()->inEditMode());
         QVERIFY(m.part("imgCur")->isVisible());
         QCOMPARE(m.marker(), QPoint(100, 200));
@@ -471,21 +513,21 @@ private slots:
 
     void storeThatCannotBeDoneChangesNothing()
     {
-        // No line for the located country.
+        // The located country's line went away.
         MapWindow m;
         m.ship();
         m.open();
         m.openMap();
         m.select(81);
-        m.setLocations("\"Germany\" \"1500\" \"1500\"\r\n");
+        m.setLocations("\"Chad\" \"1500\" \"1500\"\r\n");
         const QByteArray shortFile = readAll(m.locations());
         const QPoint germany = m.marker();
         m.select(30); // Brazil has no line; Germany (index 81) stays located
-        m.mapClick("cmdEdit");
-        m.press({50, 50});
+        m.storeAt({50, 50});
         QCOMPARE(readAll(m.locations()), shortFile);
         QCOMPARE(m.marker(), germany);
         QVERIFY(!m.map()->inEditMode());
+        QVERIFY(m.te.dialogs->shown.empty());
 
         // No country located yet.
         MapWindow n;
@@ -493,20 +535,81 @@ private slots:
         n.open();
         n.openMap();
         QCOMPARE(n.mapText("txtID"), QString());
-        n.mapClick("cmdEdit");
-        n.press({50, 50});
+        n.storeAt({50, 50});
         QCOMPARE(readAll(n.locations()), QByteArray("\"Chad\" \"1500\" \"1500\"\r\n"));
 
-        // The file went missing before edit mode.
+        // The file went missing, with no copy to put back: said, not made up.
         MapWindow g;
         g.ship();
         g.open();
         g.openMap();
         QVERIFY(QFile::remove(g.locations()));
-        g.mapClick("cmdEdit");
-        g.press({50, 50});
+        g.storeAt({50, 50});
         QVERIFY(!QFile::exists(g.locations()));
-        QVERIFY(g.te.dialogs->shown.empty());
+        QCOMPARE(g.te.dialogs->shown.size(), std::size_t(1));
+        QCOMPARE(g.te.dialogs->shown.front().text, QStringLiteral("Error 53 File not found"));
+        QVERIFY(!g.map()->inEditMode());
+    }
+
+    // The store changes the located country's line only, in the file as it
+    // is at the click, or nothing.
+    void storeFindsTheCountrysLineByName()
+    {
+        MapWindow m;
+        const QByteArray albania = "\"Albania\" \"7140\" \"2655\"\r\n";
+        m.setLocations(shippedWith(albania, {}));
+        m.open();
+        m.openMap();
+        m.selectNamed(QStringLiteral("Germany"));
+        m.storeAt({100, 200});
+        QCOMPARE(readAll(m.locations()),
+            shippedWith(albania, {}).replace("\"Germany\" \"6900\" \"2130\"", "\"Germany\" \"1500\" \"3000\""));
+    }
+
+    void storeKeepsWhatASecondCopyStored()
+    {
+        MapWindow a;
+        MapWindow b;
+        a.ship();
+        b.te.env.programFolder = a.te.env.programFolder;
+        a.open();
+        b.open();
+        a.openMap();
+        b.openMap();
+        a.selectNamed(QStringLiteral("France"));
+        b.selectNamed(QStringLiteral("Spain"));
+        a.mapClick("cmdEdit");
+        b.mapClick("cmdEdit");
+        a.press({100, 100});
+        b.press({200, 200});
+        QCOMPARE(readAll(a.locations()),
+            shippedWith("\"France\" \"6480\" \"2310\"", "\"France\" \"1500\" \"1500\"")
+                .replace("\"Spain\" \"6255\" \"2700\"", "\"Spain\" \"3000\" \"3000\""));
+    }
+
+    // Made read-only by the user: refused as a read-only userdb.ini is.
+    void storeRefusesAReadOnlyFile()
+    {
+        MapWindow r;
+        r.ship();
+        r.open();
+        r.openMap();
+        r.selectNamed(QStringLiteral("Germany"));
+        const QPoint germany = r.marker();
+        const QFileDevice::Permissions readOnly
+            = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QVERIFY(QFile::setPermissions(r.locations(), readOnly));
+        r.storeAt({100, 200});
+        QCOMPARE(readAll(r.locations()), readAll(shippedLocations()));
+        QCOMPARE(QFile(r.locations()).permissions()
+                & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther),
+            QFileDevice::Permissions());
+        QCOMPARE(r.marker(), germany);
+        QCOMPARE(r.te.dialogs->shown.size(), std::size_t(1));
+        QCOMPARE(r.te.dialogs->shown.front().icon, Dialogs::Icon::Warning);
+        QCOMPARE(r.te.dialogs->shown.front().title, QStringLiteral("Orbilex"));
+        QCOMPARE(r.te.dialogs->shown.front().text, QStringLiteral("Error 75 Path/File access error"));
+        QVERIFY(!r.map()->inEditMode());
     }
 
     void editModeBlinksThePointer()
@@ -600,12 +703,26 @@ private slots:
         QCOMPARE(m.te.setting("Top_World"), QStringLiteral("2250"));
     }
 
-    void missingFileOpeningTheMapEndsTheProgram()
+    void unreadableCountryOpeningTheMapEndsTheProgram_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no file, no shipped copy") << QByteArray() << "Error 53 File not found";
+        QTest::newRow("own line cut short")
+            << QByteArray("\"Afghanistan\" \"8985\"\r\n") << "Error 62 Input past end of file";
+        QTest::newRow("own line not numeric")
+            << QByteArray("\"Afghanistan\" \"x\" \"2955\"\r\n") << "Error 13 Type mismatch";
+    }
+    void unreadableCountryOpeningTheMapEndsTheProgram()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, error);
         MapWindow m;
+        if (!content.isEmpty())
+            m.setLocations(content);
         m.open();
         // The load and the first selection only log.
-        QCOMPARE(m.log(), QStringLiteral("Error 53 File not found"));
+        QCOMPARE(m.log(), error);
         QVERIFY(m.te.dialogs->shown.empty());
         QVERIFY(m.te.endings.empty());
 
@@ -614,13 +731,95 @@ private slots:
         const ScriptedDialogs::Shown &box = m.te.dialogs->shown.front();
         QCOMPARE(box.kind, QStringLiteral("message"));
         QCOMPARE(box.icon, Dialogs::Icon::Critical);
-        QCOMPARE(box.title, QStringLiteral("Error 53 : File not found"));
-        QCOMPARE(box.text, QStringLiteral("File \"wlocation.dat\" missed or is in invalid format\r\n"
-                                          "try reinstalling the program,\r\n\r\n"
-                                          "Unable to continue, now closing Orbilex..."));
-        QCOMPARE(m.te.endings, std::vector<int>{1});
-        QVERIFY(!m.te.env.settings->contains(keys::Left_World));
-        QVERIFY(!m.te.env.settings->contains(keys::CountryName));
+        QCOMPARE(box.title, QString(error).replace(QRegularExpression(QStringLiteral("^(Error \\d+) ")), "\\1 : "));
+        QCOMPARE(box.text,
+            QStringLiteral("File \"wlocation.dat\" missed or is in invalid format\r\n"
+                           "try reinstalling the program,\r\n\r\n"
+                           "Unable to continue, now closing Orbilex..."));
+        QCOMPARE(m.te.endings, std::vector<int> {1});
+        // The session is kept as at any exit.
+        QCOMPARE(m.te.setting("CountryName"), QStringLiteral("0"));
+        QVERIFY(m.te.env.settings->contains(keys::Left));
+        QVERIFY(m.te.env.settings->contains(keys::Left_World));
+        QCOMPARE(readAll(m.locations()), content);
+    }
+
+    // A start with no country selected makes the map with the first click.
+    void firstMapClickChecksTheFile()
+    {
+        MapWindow m;
+        m.te.setSetting("CountryName", QStringLiteral("9999"));
+        m.open();
+        QVERIFY(!m.window->loadedCompanion(frmMain::CompanionKind::WorldMap));
+        m.openMap();
+        QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));
+        QCOMPARE(m.te.dialogs->shown.front().title, QStringLiteral("Error 53 : File not found"));
+        QCOMPARE(m.te.endings, std::vector<int> {1});
+    }
+
+    void anotherCountrysBadLineIsPassedOver()
+    {
+        MapWindow m;
+        m.setLocations(shippedWith("\"Angola\" \"6900\"", "\"Angola \"6900\""));
+        m.open();
+        m.selectNamed(QStringLiteral("Germany"));
+        m.clearLog();
+        m.openMap();
+        QVERIFY(m.te.endings.empty());
+        QVERIFY(m.te.dialogs->shown.empty());
+        QCOMPARE(m.log(), QStringLiteral("Error 62 Input past end of file"));
+        QCOMPARE(m.mapText("txtCurCountry"), QStringLiteral("Germany"));
+        QCOMPARE(m.marker(), QPoint(6900 / 15, 2130 / 15));
+    }
+
+    void missingFileComesBackFromTheShippedCopy()
+    {
+        MapWindow m;
+        m.shipCopy();
+        m.open();
+        QCOMPARE(m.log(), QString());
+        QVERIFY(QFile::remove(m.locations()));
+        m.openMap();
+        QVERIFY(m.te.endings.empty());
+        QVERIFY(m.te.dialogs->shown.empty());
+        QCOMPARE(readAll(m.locations()), readAll(shippedLocations()));
+        QCOMPARE(m.marker(), QPoint(8985 / 15, 2955 / 15));
+        // And so for a store.
+        QVERIFY(QFile::remove(m.locations()));
+        m.storeAt({100, 200});
+        QCOMPARE(readAll(m.locations()),
+            shippedWith("\"Afghanistan\" \"8985\" \"2955\"", "\"Afghanistan\" \"1500\" \"3000\""));
+    }
+
+    // Positions near the limits of a number stay off the map, the clock
+    // beside its marker.
+    void farPositionsStayOffTheMap_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("sideX");
+        QTest::addColumn<int>("sideY");
+        QTest::newRow("max, min") << QByteArray("\"Germany\" \"2147483647\" \"-2147483648\"") << 1 << -1;
+        QTest::newRow("min, max") << QByteArray("\"Germany\" \"-2147483648\" \"2147483647\"") << -1 << 1;
+        QTest::newRow("max - 3") << QByteArray("\"Germany\" \"2147483644\" \"2147483640\"") << 1 << 1;
+    }
+    void farPositionsStayOffTheMap()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, sideX);
+        QFETCH(int, sideY);
+        MapWindow m;
+        m.setLocations(line + "\r\n");
+        m.open();
+        m.openMap();
+        m.selectNamed(QStringLiteral("Germany"));
+        QCOMPARE(m.log(), QString());
+        const QPoint marker = m.marker();
+        const QRect surface = m.map()->rect();
+        QVERIFY(sideX > 0 ? marker.x() > surface.right() : marker.x() + kMarkerSize < 0);
+        QVERIFY(sideY > 0 ? marker.y() > surface.bottom() : marker.y() + kMarkerSize < 0);
+        const QPoint offset = m.part("lblCurTime")->pos() - marker;
+        QVERIFY2(offset.x() >= 0 && offset.x() <= 1 && offset.y() >= 0 && offset.y() <= 1,
+            qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void missingFileWithTheMapShownOnlyLogs()
@@ -645,22 +844,23 @@ private slots:
         QTest::addColumn<QString>("log");
         QTest::addColumn<bool>("placed");
         const QByteArray germany = "\"Germany\" \"3000\" \"1500\"\r\n";
-        QTest::newRow("garbage before") << "garbage\r\n" + germany << "Error 62 Input past end of file" << false;
-        QTest::newRow("garbage after") << germany + "just,two\r\n" << "Error 62 Input past end of file" << true;
-        QTest::newRow("own line not numeric") << QByteArray("\"Germany\" \"left\" \"top\"\r\n")
-                                              << "Error 13 Type mismatch" << false;
+        QTest::newRow("garbage before") << "garbage\r\n" + germany << "Error 62 Input past end of file" << true;
+        QTest::newRow("own line cut short")
+            << "\"Germany\" \"3000\"\r\n" + germany << "Error 62 Input past end of file" << false;
+        QTest::newRow("garbage after") << germany + "just,two\r\n"
+                                       << "Error 62 Input past end of file" << true;
+        QTest::newRow("own line not numeric")
+            << QByteArray("\"Germany\" \"left\" \"top\"\r\n") << "Error 13 Type mismatch" << false;
         QTest::newRow("other line not numeric") << "\"Chad\" \"left\" \"top\"\r\n" + germany << "" << true;
         QTest::newRow("missing line") << QByteArray("\"Chad\" \"30\" \"30\"\r\n") << "" << false;
         QTest::newRow("empty file") << QByteArray() << "" << false;
         QTest::newRow("extra lines") << "\"Atlantis\" \"1\" \"1\"\r\n" + germany + "\"Lemuria\" \"2\" \"2\"\r\n"
                                      << "" << true;
-        QTest::newRow("LF only") << QByteArray("\"Chad\" \"30\" \"30\"\n\"Germany\" \"3000\" \"1500\"\n") << ""
-                                 << true;
+        QTest::newRow("LF only") << QByteArray("\"Chad\" \"30\" \"30\"\n\"Germany\" \"3000\" \"1500\"\n") << "" << true;
         QTest::newRow("binary bytes") << QByteArray("\x00\x01\x7f\x80\xfe\xff garbage \x00", 16)
                                       << "Error 62 Input past end of file" << false;
         QTest::newRow("binary name") << "\"Ger\xffmany\" \"1\" \"2\"\r\n" + germany << "" << true;
-        QTest::newRow("10 MB line") << QByteArray(10 * 1024 * 1024, 'x') << "Error 62 Input past end of file"
-                                    << false;
+        QTest::newRow("10 MB line") << QByteArray(10 * 1024 * 1024, 'x') << "Error 62 Input past end of file" << false;
     }
     void badFilesAreReportedAndNeverChanged()
     {

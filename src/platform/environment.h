@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -61,6 +62,20 @@ struct Environment {
     std::function<void(int exitCode)> endProgram;
 
     QString programFile(const QString &name) const { return programFolder.filePath(name); }
+
+    // Where the files that come with the program lie, first choice first.
+    QStringList shippedFolders;
+    // The copy of a program file that came with the program, empty when
+    // there is none apart from the program folder's own.
+    QString shippedFile(const QString &name) const
+    {
+        for (const QString &folder : shippedFolders) {
+            const QDir shipped(folder);
+            if (shipped.exists(name) && shipped.absolutePath() != programFolder.absolutePath())
+                return shipped.filePath(name);
+        }
+        return {};
+    }
 };
 
 inline constexpr const char *kProgramTitle = "Orbilex";

@@ -138,8 +138,8 @@ Environment makeProductionEnvironment()
                                             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     // An installed program keeps its shipped files in share/orbilex; a built
     // one beside itself.
-    seedShippedFiles(env.programFolder,
-                     {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder});
+    env.shippedFolders = {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder};
+    seedShippedFiles(env.programFolder, env.shippedFolders);
 #ifndef Q_OS_WIN
     // Here the settings are an INI file: a damaged binary value in it must
     // not take the start down, so it is made safe before QSettings reads it.

@@ -35,13 +35,16 @@ bool syncToDisk(const QString &file)
 #endif
 }
 
-void saveWhole(const QString &file, const QByteArray &bytes)
+namespace {
+
+// The user's way of saying a file must not change: no write permission for
+// its owner. Root may write through that, but the program does not.
+bool markedReadOnly(const QString &file)
 {
-    QLockFile lock(file + QStringLiteral(".lock"));
-    if (!lock.tryLock(2000))
-        throw AppError::pathFileAccess();
-    replaceWhole(file, bytes);
+    return !(QFile::permissions(file) & QFileDevice::WriteOwner) || !QFileInfo(file).isWritable();
 }
+
+} // namespace
 
 void replaceWhole(const QString &file, const QByteArray &bytes)
 {
@@ -70,6 +73,37 @@ void replaceWhole(const QString &file, const QByteArray &bytes)
     if (error)
         throw AppError::pathFileAccess();
     fresh.setAutoRemove(false);
+}
+
+void saveWhole(const QString &file, const QByteArray &bytes)
+{
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000))
+        throw AppError::pathFileAccess();
+    replaceWhole(file, bytes);
+}
+
+void updateWhole(
+    const QString &file, const std::function<std::optional<QByteArray>(const std::optional<QByteArray> &)> &change)
+{
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(2000))
+        throw AppError::pathFileAccess();
+    std::optional<QByteArray> old;
+    if (QFileInfo::exists(file)) {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            throw AppError::pathFileAccess();
+        old = f.readAll();
+        if (f.error() != QFileDevice::NoError)
+            throw AppError::pathFileAccess();
+    }
+    const std::optional<QByteArray> bytes = change(old);
+    if (!bytes)
+        return;
+    if (old && markedReadOnly(file))
+        throw AppError::pathFileAccess();
+    replaceWhole(file, *bytes);
 }
 
 QByteArray withTextValues(const QByteArray &bytes)

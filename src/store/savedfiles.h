@@ -8,6 +8,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <optional>
+
 namespace orbilex {
 
 // The name pattern of a temporary beside file, for QTemporaryFile: marked as
@@ -43,6 +46,15 @@ void saveWhole(const QString &file, const QByteArray &bytes);
 // The same for a caller that holds the file's lock itself, to read the file
 // and write it back with no other writer in between.
 void replaceWhole(const QString &file, const QByteArray &bytes);
+
+// Reads file and writes what change makes of its bytes as its whole new
+// content, all under the file's lock: a second copy of the program that
+// saves in between is not undone by this one. change gets none for a missing
+// file and returns none to write nothing. A file whose owner may not write it
+// is refused. Throws AppError (75) when it cannot read or write; the old file
+// then stays as it was.
+void updateWhole(
+    const QString &file, const std::function<std::optional<QByteArray>(const std::optional<QByteArray> &)> &change);
 
 // Removes the temporaries (and their own ".lock") left by writers that died,
 // unless a writer holds the file's lock right now. Returns how many went.

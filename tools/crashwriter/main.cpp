@@ -1,8 +1,9 @@
 // orbilex_crashwriter ini <file> <section> <key> <value> [repeat]
 //   stores one override through the program's INI store, repeat times.
-// orbilex_crashwriter location <file> <line> <name> <x> <y> [repeat]
+// orbilex_crashwriter location <file> <name> <x> <y> [repeat]
 //   moves one marker of the location file the way the world map stores it:
-//   the file read into lines, one line replaced, the whole file written.
+//   the file read again under its lock, the country's line replaced, the
+//   whole file written.
 // orbilex_crashwriter clean <file>
 //   removes what killed writers left, as the program does at start.
 // It prints "done" after the last write, "failed" (exit 2) when a write was
@@ -46,16 +47,10 @@ int main(int argc, char *argv[])
         return writeRepeatedly(
             args.size() > 6 ? args[6].toInt() : 1, [&] { store.WriteValue(args[3], args[4], args[5]); });
     }
-    if (args.size() >= 7 && args[1] == u"location") {
-        const QString &file = args[2];
-        const int line = args[3].toInt();
-        const QByteArray own = orbilex::locationLine(args[4], args[5].toInt(), args[6].toInt());
-        return writeRepeatedly(args.size() > 7 ? args[7].toInt() : 1, [&] {
-            const auto content
-                = orbilex::replaceLocationLine(orbilex::splitLines(orbilex::readLocationFile(file)), line, own);
-            if (!content)
+    if (args.size() >= 6 && args[1] == u"location") {
+        return writeRepeatedly(args.size() > 6 ? args[6].toInt() : 1, [&] {
+            if (!orbilex::storeLocation(args[2], args[3], args[4].toInt(), args[5].toInt()))
                 throw orbilex::AppError(380, QStringLiteral("Invalid property value"));
-            orbilex::writeLocationFile(file, *content);
         });
     }
     if (args.size() == 3 && args[1] == u"clean") {
@@ -63,7 +58,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     std::fputs("usage: orbilex_crashwriter ini <file> <section> <key> <value> [repeat]\n"
-               "       orbilex_crashwriter location <file> <line> <name> <x> <y> [repeat]\n"
+               "       orbilex_crashwriter location <file> <name> <x> <y> [repeat]\n"
                "       orbilex_crashwriter clean <file>\n",
         stderr);
     return 1;

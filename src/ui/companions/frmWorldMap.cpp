@@ -20,6 +20,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
 #include <functional>
 
 namespace orbilex {
@@ -156,11 +157,6 @@ frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
     connect(cmdEdit, &QPushButton::clicked, this, [this] { guarded([&] { enterEditMode(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([&] { leaveEditMode(); }); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    // Opening the map from the main window reads the file once more, and a file
-    // that cannot be read then ends the program. The main window shows the map
-    // first: its own handler was connected before this one.
-    if (auto *mapButton = m_main.findChild<QPushButton *>(QStringLiteral("cmdMapShow")))
-        connect(mapButton, &QPushButton::clicked, this, &frmWorldMap::locateOrEnd);
 
     Load();
 }
@@ -373,12 +369,17 @@ QString frmWorldMap::locationFile() const
     return m_env.programFile(QLatin1StringView(kLocationFileName));
 }
 
+QString frmWorldMap::shippedLocationFile() const
+{
+    return m_env.shippedFile(QLatin1StringView(kLocationFileName));
+}
+
 void frmWorldMap::LocateCountry()
 {
     const QComboBox *countries = m_main.countryList();
     const QString name = countries->currentText();
     const int index = countries->currentIndex();
-    const LocationScan scan = scanLocations(readLocationFile(locationFile()), name);
+    const LocationScan scan = scanLocations(readLocationFile(locationFile(), shippedLocationFile()), name);
     if (scan.locatedName) {
         txtCurCountry->setText(*scan.locatedName);
         txtID->setText(QString::number(index));
@@ -390,6 +391,10 @@ void frmWorldMap::LocateCountry()
     }
     if (scan.error)
         throw *scan.error;
+    // Another country's bad line is no reason to fail this one; it goes to
+    // the log as a location error does.
+    if (scan.skipped)
+        m_main.logField()->setText(errorText(*scan.skipped));
 }
 
 void frmWorldMap::locateOrLog()
@@ -406,15 +411,21 @@ void frmWorldMap::locateOrEnd()
     try {
         LocateCountry();
     } catch (const AppError &e) {
-        const QString title = QStringLiteral("Error ") + QString::number(e.number) + QStringLiteral(" : ") + e.description;
-        const QString text = QStringLiteral("File \"wlocation.dat\" missed or is in invalid format\r\n"
-                                            "try reinstalling the program,\r\n\r\n"
-                                            "Unable to continue, now closing Orbilex...");
-        m_env.dialogs->message(Dialogs::Icon::Critical, text, title);
-        // Straight out: no unload runs and no setting is written.
-        if (m_env.endProgram)
-            m_env.endProgram(1);
+        endOnError(e);
     }
+}
+
+void frmWorldMap::endOnError(const AppError &e)
+{
+    const QString title = QStringLiteral("Error ") + QString::number(e.number) + QStringLiteral(" : ") + e.description;
+    const QString text = QStringLiteral("File \"wlocation.dat\" missed or is in invalid format\r\n"
+                                        "try reinstalling the program,\r\n\r\n"
+                                        "Unable to continue, now closing Orbilex...");
+    m_env.dialogs->message(Dialogs::Icon::Critical, text, title);
+    // The session's settings (the country, the window positions) are written
+    // as at any exit; the program ends even where that fails.
+    if (!guarded([&] { m_main.Unload(1); }) && m_env.endProgram)
+        m_env.endProgram(1);
 }
 
 void frmWorldMap::cmbWMCountryChanged(int index)
@@ -427,6 +438,11 @@ void frmWorldMap::cmbWMCountryChanged(int index)
 
 void frmWorldMap::placeMarker(int x, int y)
 {
+    // A position far off the map is as unseen as one just off it; bounded,
+    // neither the label's offset nor the conversion to pixels can overflow.
+    constexpr int kFarTwips = 1'000'000;
+    x = std::clamp(x, -kFarTwips, kFarTwips);
+    y = std::clamp(y, -kFarTwips, kFarTwips);
     imgCur->move(twipsToPixels(x), twipsToPixels(y));
     lblCurTime->move(twipsToPixels(x + 8), twipsToPixels(y + 8));
 }
@@ -452,10 +468,6 @@ void frmWorldMap::Timer2Tick()
 
 void frmWorldMap::enterEditMode()
 {
-    m_lineBuffer.clear();
-    // A file that cannot be read leaves the buffer empty, and a click then
-    // stores nothing: the file is never rewritten from less than it held.
-    guarded([&] { m_lineBuffer = splitLines(readLocationFile(locationFile())); });
     Timer2->start();
     imgCur->hide();
     lblCurTime->hide();
@@ -480,7 +492,6 @@ void frmWorldMap::leaveEditMode()
     unsetCursor();
     m_editing = false;
     Timer2->stop();
-    m_lineBuffer.clear();
     setEscapeButton(cmdClose);
     cmbWMCountry->setFocus();
 }
@@ -518,15 +529,14 @@ void frmWorldMap::storeLocation(QPoint twips)
     const int index = txtID->text().toInt(&located);
     const QComboBox *countries = m_main.countryList();
     if (located && index >= 0 && index < countries->count()) {
-        const std::optional<QByteArray> content
-            = replaceLocationLine(m_lineBuffer, index, locationLine(countries->itemText(index), twips.x(), twips.y()));
-        if (content) {
-            try {
-                writeLocationFile(locationFile(), *content);
+        // The file as it is now, not as it was when edit mode began: another
+        // copy of the program may have stored a marker since.
+        try {
+            if (orbilex::storeLocation(
+                    locationFile(), countries->itemText(index), twips.x(), twips.y(), shippedLocationFile()))
                 placeMarker(twips.x(), twips.y());
-            } catch (const AppError &e) {
-                m_env.dialogs->message(Dialogs::Icon::Warning, errorText(e), QString::fromLatin1(kProgramTitle));
-            }
+        } catch (const AppError &e) {
+            m_env.dialogs->message(Dialogs::Icon::Warning, errorText(e), QString::fromLatin1(kProgramTitle));
         }
     }
     leaveEditMode();

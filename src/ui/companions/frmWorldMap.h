@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/apperror.h"
 #include "ui/companions/companionwindow.h"
 
 #include <QByteArray>
@@ -40,9 +41,13 @@ public:
     void selectCountry(int index);
 
     // Moves the marker to the main window's country as wlocation.dat places
-    // it. Throws AppError when the file cannot be read; what was found before
-    // the fault stays shown.
+    // it. Throws AppError when the file or the country's own line cannot be
+    // read; what was found before the fault stays shown. Another country's
+    // bad line is passed over and logged in the main window.
     void LocateCountry();
+    // The main window's "world map" after showing this window: a file that
+    // cannot be read for the shown country ends the program.
+    void locateOrEnd();
 
     bool inEditMode() const { return m_editing; }
 
@@ -67,7 +72,7 @@ private:
     void applyFonts();
     void Load() override;
     void locateOrLog();
-    void locateOrEnd();
+    void endOnError(const AppError &e);
     void cmbWMCountryChanged(int index);
     void Timer1Tick();
     void Timer2Tick();
@@ -78,13 +83,12 @@ private:
     void placeMarker(int x, int y);
     void setEscapeButton(QPushButton *button);
     QString locationFile() const;
+    QString shippedLocationFile() const;
 
     QPixmap m_map;
     bool m_editing = false;
     bool m_markerPhase = true;
     bool m_pointerPhase = true;
-    // The file's lines while in edit mode, as they were read.
-    QList<QByteArray> m_lineBuffer;
     QPushButton *m_escapeButton = nullptr;
     QList<std::pair<QWidget *, QFont>> m_fontsOnShow;
 

@@ -4,6 +4,8 @@
 #include "ui/main/windowmath.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 
 namespace orbilex {
 
@@ -31,21 +33,20 @@ AppError notANumber()
     return {13, QStringLiteral("Type mismatch")};
 }
 
-} // namespace
-
-std::optional<LocationFields> splitLocationLine(const QString &line)
+// Reads up to count fields; fewer when the line ends first.
+QStringList splitFields(const QString &line, int count)
 {
-    QString fields[3];
+    QStringList fields;
     qsizetype pos = 0;
-    for (QString &field : fields) {
+    while (fields.size() < count) {
         pos = skipBlanks(line, pos);
         if (pos >= line.size())
-            return std::nullopt;
+            break;
         if (line[pos] == u'"') {
             qsizetype end = line.indexOf(u'"', pos + 1);
             if (end < 0)
                 end = line.size();
-            field = line.mid(pos + 1, end - pos - 1);
+            fields << line.mid(pos + 1, end - pos - 1);
             pos = skipBlanks(line, end + 1);
             if (pos < line.size() && line[pos] == u',')
                 ++pos;
@@ -53,40 +54,107 @@ std::optional<LocationFields> splitLocationLine(const QString &line)
             qsizetype end = line.indexOf(u',', pos);
             if (end < 0)
                 end = line.size();
-            field = line.mid(pos, end - pos).trimmed();
+            fields << line.mid(pos, end - pos).trimmed();
             pos = end + 1;
         }
     }
-    return LocationFields{fields[0], fields[1], fields[2]};
+    return fields;
+}
+
+// One line of the file as bytes: where it starts, its length without its
+// end, and where the next one starts.
+struct LineSpan {
+    qsizetype start;
+    qsizetype length;
+    qsizetype next;
+};
+
+QList<LineSpan> lineSpans(const QByteArray &content)
+{
+    QList<LineSpan> spans;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        if (content[i] != '\r' && content[i] != '\n')
+            continue;
+        const qsizetype length = i - start;
+        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+            ++i;
+        spans.append({start, length, i + 1});
+        start = i + 1;
+    }
+    if (start < content.size())
+        spans.append({start, content.size() - start, content.size()});
+    return spans;
+}
+
+QString lineText(const QByteArray &content, const LineSpan &span)
+{
+    // The file is in a single-byte code page; any byte reads as some character.
+    return QString::fromLatin1(content.constData() + span.start, span.length);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        throw AppError::fileNotFound();
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError::pathFileAccess();
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError::pathFileAccess();
+    return bytes;
+}
+
+// The shipped copy's bytes, when there is a copy.
+std::optional<QByteArray> shippedBytes(const QString &shipped)
+{
+    if (shipped.isEmpty() || !QFileInfo::exists(shipped))
+        return std::nullopt;
+    return fileBytes(shipped);
+}
+
+} // namespace
+
+std::optional<LocationFields> splitLocationLine(const QString &line)
+{
+    const QStringList fields = splitFields(line, 3);
+    if (fields.size() < 3)
+        return std::nullopt;
+    return LocationFields {fields[0], fields[1], fields[2]};
+}
+
+std::optional<QString> locationLineName(const QString &line)
+{
+    const QStringList fields = splitFields(line, 1);
+    if (fields.isEmpty())
+        return std::nullopt;
+    return fields.front();
 }
 
 QList<QByteArray> splitLines(const QByteArray &content)
 {
     QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < content.size(); ++i) {
-        if (content[i] != '\r' && content[i] != '\n')
-            continue;
-        lines.append(content.mid(start, i - start));
-        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < content.size())
-        lines.append(content.mid(start));
+    for (const LineSpan &span : lineSpans(content))
+        lines.append(content.mid(span.start, span.length));
     return lines;
 }
 
 LocationScan scanLocations(const QByteArray &content, const QString &countryName)
 {
     LocationScan scan;
-    for (const QByteArray &raw : splitLines(content)) {
-        // The file is in a single-byte code page; any byte reads as some character.
-        const QString line = QString::fromLatin1(raw);
+    for (const LineSpan &span : lineSpans(content)) {
+        const QString line = lineText(content, span);
         if (line.trimmed().isEmpty())
             continue;
         const std::optional<LocationFields> fields = splitLocationLine(line);
         if (!fields) {
+            // Only the country's own line may stop the reading; anyone
+            // else's, however broken, takes nothing from it.
+            if (locationLineName(line) != countryName) {
+                scan.skipped = unreadableLine();
+                continue;
+            }
             scan.error = unreadableLine();
             return scan;
         }
@@ -99,7 +167,7 @@ LocationScan scanLocations(const QByteArray &content, const QString &countryName
             scan.error = notANumber();
             return scan;
         }
-        scan.position = MarkerPosition{fields->x, fields->y, *x, *y};
+        scan.position = MarkerPosition {fields->x, fields->y, *x, *y};
     }
     return scan;
 }
@@ -109,29 +177,50 @@ QByteArray locationLine(const QString &name, int x, int y)
     return QStringLiteral("\"%1\" \"%2\" \"%3\"\r\n").arg(name).arg(x).arg(y).toLatin1();
 }
 
-std::optional<QByteArray> replaceLocationLine(const QList<QByteArray> &lines, int index, const QByteArray &line)
+std::optional<QByteArray> patchLocationLine(const QByteArray &content, const QString &name, const QByteArray &line)
 {
-    if (index < 0 || index >= lines.size())
-        return std::nullopt;
-    QByteArray content;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        content += i == index ? line : lines[i] + "\r\n";
-    return content;
+    const QList<LineSpan> spans = lineSpans(content);
+    for (qsizetype i = spans.size() - 1; i >= 0; --i) {
+        if (locationLineName(lineText(content, spans[i])) != name)
+            continue;
+        QByteArray patched = content;
+        patched.replace(spans[i].start, spans[i].next - spans[i].start, line);
+        return patched;
+    }
+    return std::nullopt;
 }
 
-QByteArray readLocationFile(const QString &path)
+QByteArray readLocationFile(const QString &path, const QString &shipped)
 {
-    QFile file(path);
-    if (!file.exists())
-        throw AppError::fileNotFound();
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError::pathFileAccess();
-    return file.readAll();
+    if (!QFileInfo::exists(path)) {
+        const std::optional<QByteArray> copy = shippedBytes(shipped);
+        if (!copy)
+            throw AppError::fileNotFound();
+        // Under the lock a copy of the program that stored a marker in the
+        // meantime keeps its file.
+        const bool restored = guarded([&] {
+            updateWhole(path, [&](const std::optional<QByteArray> &old) { return old ? std::nullopt : copy; });
+        });
+        if (!restored)
+            return *copy;
+    }
+    return fileBytes(path);
 }
 
-void writeLocationFile(const QString &path, const QByteArray &content)
+bool storeLocation(const QString &path, const QString &name, int x, int y, const QString &shipped)
 {
-    saveWhole(path, content);
+    bool found = false;
+    updateWhole(path, [&](const std::optional<QByteArray> &old) {
+        std::optional<QByteArray> base = old;
+        if (!base)
+            base = shippedBytes(shipped);
+        if (!base)
+            throw AppError::fileNotFound();
+        std::optional<QByteArray> patched = patchLocationLine(*base, name, locationLine(name, x, y));
+        found = patched.has_value();
+        return patched;
+    });
+    return found;
 }
 
 } // namespace orbilex

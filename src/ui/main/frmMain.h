@@ -41,6 +41,10 @@ public:
 
     // Shows the window in the state the load chose (normal, minimised or not at all).
     void showAsLoaded();
+    // The unload: the settings written, the companion windows closed, then
+    // the program ends with exitCode. A fatal error ends the program so too,
+    // and the session's settings are not lost.
+    void Unload(int exitCode = 0);
 
     // The one road.
     void SelectCountry();
@@ -108,7 +112,6 @@ private:
 
     // Load and unload.
     void Load();
-    void Unload();
     void loadFieldChecks();
     void applyStartState();
     void FillCodeLists();

@@ -68,6 +68,14 @@ void frmMain::connectCompanions()
                 [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
     connect(cmdAbout, &QPushButton::clicked, this,
             [this] { guarded([&] { showCompanion(CompanionKind::About); }); });
+    // Once shown, the map checks its file for the country. The map may be made
+    // by this very click, too late to connect to the button itself.
+    connect(cmdMapShow, &QPushButton::clicked, this, [this] {
+        guarded([&] {
+            if (auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap)))
+                map->locateOrEnd();
+        });
+    });
 }
 
 void frmMain::reopenCompanions()

@@ -232,7 +232,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void frmMain::Unload()
+void frmMain::Unload(int exitCode)
 {
     if (m_unloaded)
         return;
@@ -254,7 +254,7 @@ void frmMain::Unload()
     unloadCompanions();
     settings.backend().sync();
     if (m_env.endProgram)
-        m_env.endProgram(0);
+        m_env.endProgram(exitCode);
 }
 
 // The panel animation counts the window's inner height, so the panel comes
