@@ -194,7 +194,9 @@ void frmIP2Location::Convert()
     IpDatabase *db = m_env.ipDatabase.get();
     for (int round = 0;; ++round) {
         setStatus(QStringLiteral("analyzing..."), false);
-        if (db && db->isOpen()) {
+        // Every conversion asks the file as it is now: it may have been
+        // replaced since the last one.
+        if (db && db->refresh()) {
             convertOnce(*db);
             return;
         }
