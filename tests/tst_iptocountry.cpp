@@ -786,6 +786,22 @@ private slots:
         QCOMPARE(w.m.te.setting("AutoHide"), QStringLiteral("0"));
     }
 
+    // A missing "AutoHide" reads as "0": each load shows the stored choice,
+    // never what the box held before the window was closed.
+    void missingAutoHideReadsAsUnticked()
+    {
+        IpWindow w;
+        w.show();
+        auto *autoHide = w.get<QCheckBox>("chkAuto");
+        autoHide->setChecked(true);
+        // Closed minimised, so nothing is stored.
+        w.ip->showMinimized();
+        w.ip->close();
+        QVERIFY(w.m.te.setting("AutoHide").isEmpty());
+        w.show();
+        QVERIFY(!autoHide->isChecked());
+    }
+
     void unreadableSettingsLeaveTheWindowWhereItIs()
     {
         IpWindow plain;
