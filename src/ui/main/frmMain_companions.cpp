@@ -66,8 +66,20 @@ void frmMain::connectCompanions()
     for (const CompanionInfo &c : kCompanions)
         connect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
                 [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
-    connect(cmdAbout, &QPushButton::clicked, this,
-            [this] { guarded([&] { showCompanion(CompanionKind::About); }); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([&] { showAbout(true); }); });
+}
+
+// From the main window's button the About window is owned by it and modal;
+// from the tray it stands alone and is not modal. Each opening makes it anew,
+// unless it is open already.
+void frmMain::showAbout(bool owned)
+{
+    auto &slot = m_companions[std::size_t(CompanionKind::About)];
+    if (!slot || !slot->isVisible())
+        slot.reset(owned ? new frmAbout(m_env, *this) : new frmAbout(m_env));
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
 }
 
 void frmMain::reopenCompanions()
