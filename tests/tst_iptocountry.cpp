@@ -621,6 +621,53 @@ private slots:
         QTRY_VERIFY(label->height() >= label->heightForWidth(label->width()));
     }
 
+    // The file changed under the open database the ways a user or an update
+    // changes it: copied over in place (which cuts it first), emptied, filled
+    // with noise, deleted, or a broken file renamed over it. The next
+    // conversion names the file; nothing brings the program down, and the
+    // file copied back is taken up again.
+    void databaseChangedWhileTheWindowHoldsIt_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"cut to a third", "cut to nothing", "noise", "deleted", "renamed over"})
+            QTest::newRow(change) << change;
+    }
+    void databaseChangedWhileTheWindowHoldsIt()
+    {
+        QFETCH(QString, change);
+        IpWindow w;
+        w.show();
+        w.convert(QStringLiteral("8.8.8.8"));
+        QCOMPARE(w.m.country(), kUnitedStates);
+
+        const QString file = w.m.te.file(QStringLiteral("ip-country.mmdb"));
+        const QByteArray bytes = shippedBytes();
+        if (change == u"cut to a third") {
+            QVERIFY(QFile::resize(file, bytes.size() / 3));
+        } else if (change == u"cut to nothing") {
+            QVERIFY(QFile::resize(file, 0));
+        } else if (change == u"noise") {
+            QByteArray noise(bytes.size(), Qt::Uninitialized);
+            for (qsizetype i = 0; i < noise.size(); ++i)
+                noise[i] = char((quint64(i) * 2654435761u) >> 13);
+            writeFile(file, noise);
+        } else if (change == u"deleted") {
+            QVERIFY(QFile::remove(file));
+        } else {
+            const QString replacement = w.m.te.file(QStringLiteral("new.mmdb"));
+            writeFile(replacement, bytes.left(bytes.size() / 2));
+            QCOMPARE(std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(file).constData()), 0);
+        }
+        w.convert(QStringLiteral("81.91.170.12"));
+        QCOMPARE(w.m.country(), kUnitedStates);
+        QVERIFY2(w.status().contains(QDir::toNativeSeparators(file)), qPrintable(w.status()));
+        QVERIFY(w.statusRed());
+
+        writeFile(file, bytes);
+        w.convert(QStringLiteral("133.11.0.1"));
+        QCOMPARE(w.m.country(), kJapan);
+    }
+
     void autoHideClosesAndRestoresTheMainWindow()
     {
         IpWindow w;
@@ -737,6 +784,22 @@ private slots:
         QCOMPARE(w.m.te.setting("Left_IPL"), QStringLiteral("2250"));
         QCOMPARE(w.m.te.setting("Top_IPL"), QStringLiteral("900"));
         QCOMPARE(w.m.te.setting("AutoHide"), QStringLiteral("0"));
+    }
+
+    // A missing "AutoHide" reads as "0": each load shows the stored choice,
+    // never what the box held before the window was closed.
+    void missingAutoHideReadsAsUnticked()
+    {
+        IpWindow w;
+        w.show();
+        auto *autoHide = w.get<QCheckBox>("chkAuto");
+        autoHide->setChecked(true);
+        // Closed minimised, so nothing is stored.
+        w.ip->showMinimized();
+        w.ip->close();
+        QVERIFY(w.m.te.setting("AutoHide").isEmpty());
+        w.show();
+        QVERIFY(!autoHide->isChecked());
     }
 
     void unreadableSettingsLeaveTheWindowWhereItIs()

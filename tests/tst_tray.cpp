@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -25,6 +26,14 @@ QAction *entry(frmSysTray *tray, const char *key)
     for (QAction *a : entries(tray))
         if (a->data().toString() == QLatin1StringView(key))
             return a;
+    return nullptr;
+}
+
+QWidget *shownAbout()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"frmAbout" && w->isVisible())
+            return w;
     return nullptr;
 }
 
@@ -98,6 +107,28 @@ private slots:
         QVERIFY(m.te.shell->opened.back().contains(u"subject=Orbilex%20v2.0"));
         entry(tray, "printv")->trigger();
         QCOMPARE(m.te.shell->opened.back(), m.te.file(QStringLiteral("temp.htm")));
+    }
+
+    // From the tray the About window stands alone, with no owner and not
+    // modal; the main window's button opens it owned and modal.
+    void aboutFromTheTrayHasNoOwner()
+    {
+        MainWindow m;
+        m.open();
+        entry(m.window->trayWindow(), "about")->trigger();
+        QWidget *about = shownAbout();
+        QVERIFY(about);
+        QVERIFY(!about->parentWidget());
+        QVERIFY(!about->isModal());
+        about->close();
+
+        m.click("cmdAbout");
+        about = shownAbout();
+        QVERIFY(about);
+        QCOMPARE(about->parentWidget(), m.window.get());
+        QVERIFY(about->isModal());
+        about->close();
+        QVERIFY(!shownAbout());
     }
 
     void exitEndsLikeClosingTheWindow()

@@ -1,6 +1,8 @@
 #include "desktop/XPButton.h"
 #include "desktop/xpbuttonlayout.h"
 #include "mainwindow.h"
+#include "ui/companions/frmIP2Location.h"
+#include "ui/companions/frmISOLang.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -402,6 +404,42 @@ private slots:
         // The window took its size with the taller options button in it, so
         // the whole body shows above the hidden options panel.
         QVERIFY(m.get("body")->sizeHint().height() <= m.window->height());
+    }
+
+    // The IP and language windows' picture buttons are themed as well, which
+    // loads both windows, hidden, once the main window has shown its first
+    // frame; a main window that starts hidden loads them at once.
+    void companionPictureButtonsLoadTheirWindowsHidden_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown") << true;
+        QTest::newRow("hidden") << false;
+    }
+    void companionPictureButtonsLoadTheirWindowsHidden()
+    {
+        QFETCH(bool, shown);
+        using Kind = frmMain::CompanionKind;
+        test::MainWindow m;
+        m.open();
+        QVERIFY(!m.window->loadedCompanion(Kind::IpToCountry));
+        if (shown) {
+            m.window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        }
+        QTRY_VERIFY(m.window->loadedCompanion(Kind::IsoLanguages));
+        auto *ip = qobject_cast<frmIP2Location *>(m.window->loadedCompanion(Kind::IpToCountry));
+        auto *iso = qobject_cast<frmISOLang *>(m.window->loadedCompanion(Kind::IsoLanguages));
+        QVERIFY(ip && iso);
+        QVERIFY(ip->isLoaded() && iso->isLoaded());
+        QVERIFY(!ip->isVisible() && !iso->isVisible());
+        const std::pair<QWidget *, const char *> buttons[] = {{ip, "cmdPaste"}, {ip, "cmdCopy"}, {iso, "cmdCopy"}};
+        for (const auto &[window, name] : buttons) {
+            auto *b = window->findChild<QPushButton *>(QLatin1StringView(name));
+            QVERIFY2(b && isThemedButton(b), name);
+            QVERIFY(!b->icon().isNull());
+            QVERIFY(!b->text().isEmpty());
+            QVERIFY(b->height() >= b->minimumHeight());
+        }
     }
 };
 

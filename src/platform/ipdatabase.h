@@ -15,6 +15,10 @@ public:
     // cannot; path() then names the file that was looked for.
     virtual bool open() = 0;
     virtual bool isOpen() const = 0;
+    // Before a conversion: whether the open database still is the file on
+    // disk, opening that anew when it was changed, replaced or deleted since.
+    // False when nothing usable is open afterwards.
+    virtual bool refresh() { return isOpen(); }
     virtual QString path() const = 0;
     // Two-letter country code of a dotted-quad IPv4 address, "-" for anything
     // else or an address the database does not place, "--" for a place the

@@ -12,6 +12,14 @@
 #include <maxminddb.h>
 #include <optional>
 
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace orbilex {
 
 namespace {
@@ -38,6 +46,71 @@ QByteArray nativeFileName(const QString &file)
 #else
     return QFile::encodeName(file);
 #endif
+}
+
+#ifdef Q_OS_LINUX
+// A copy of the file in memory, sealed so that nobody, this program included,
+// can cut or change it: what libmaxminddb maps of it stays there. Sets error
+// and gives -1 when the file cannot be read; gives -2 when no such copy can be
+// made here, and the file has to be mapped itself.
+int sealedCopyOf(const QString &file, QString *error)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return -1;
+    }
+    const int copy = memfd_create("orbilex-ip-country", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    if (copy < 0)
+        return -2;
+    // Read, not mapped: a file cut while it is read just ends early.
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(chunk.data(), chunk.size());
+        if (n < 0)
+            *error = in.errorString();
+        if (n <= 0)
+            break;
+        for (qint64 done = 0; done < n;) {
+            const ssize_t written = ::write(copy, chunk.constData() + done, size_t(n - done));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0) {
+                ::close(copy);
+                return -2;
+            }
+            done += written;
+        }
+    }
+    if (!error->isEmpty()) {
+        ::close(copy);
+        return -1;
+    }
+    fcntl(copy, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL);
+    return copy;
+}
+#endif
+
+// Opens the database file the way that leaves it free to change on disk.
+int openDatabase(const QString &file, MMDB_s *db, QString *error)
+{
+#ifdef Q_OS_LINUX
+    const int copy = sealedCopyOf(file, error);
+    if (copy == -1)
+        return MMDB_FILE_OPEN_ERROR;
+    if (copy >= 0) {
+        const int status
+            = MMDB_open(QByteArray("/proc/self/fd/" + QByteArray::number(copy)).constData(), MMDB_MODE_MMAP, db);
+        ::close(copy);
+        // Without /proc the copy cannot be named; the file itself serves then.
+        if (status != MMDB_FILE_OPEN_ERROR)
+            return status;
+        *db = MMDB_s {};
+    }
+#else
+    Q_UNUSED(error);
+#endif
+    return MMDB_open(nativeFileName(file).constData(), MMDB_MODE_MMAP, db);
 }
 
 } // namespace
@@ -136,13 +209,18 @@ bool MmdbDatabase::open()
 
 bool MmdbDatabase::openFile(const QString &file)
 {
+    // Taken before the file is read: a change while it is read shows at the
+    // next refresh.
+    m_stamp = stampOf(file);
     auto handle = std::make_unique<Handle>();
-    const int status = MMDB_open(nativeFileName(file).constData(), MMDB_MODE_MMAP, &handle->db);
+    QString error;
+    const int status = openDatabase(file, &handle->db, &error);
     if (status != MMDB_SUCCESS) {
         // A failed open leaves nothing to close.
         handle->db = MMDB_s {};
         m_problem = QStringLiteral("IP database cannot be read: %1 (%2)")
-                        .arg(QDir::toNativeSeparators(file), QString::fromUtf8(MMDB_strerror(status)));
+                        .arg(QDir::toNativeSeparators(file),
+                            error.isEmpty() ? QString::fromUtf8(MMDB_strerror(status)) : error);
         return false;
     }
     m_handle = std::move(handle);
@@ -190,6 +268,39 @@ bool MmdbDatabase::matchesDigest(const QString &file)
 bool MmdbDatabase::isOpen() const
 {
     return bool(m_handle);
+}
+
+bool MmdbDatabase::refresh()
+{
+    if (!m_handle)
+        return false;
+    if (stampOf(m_path) == m_stamp)
+        return true;
+    return open();
+}
+
+MmdbDatabase::Stamp MmdbDatabase::stampOf(const QString &file)
+{
+    Stamp stamp;
+#ifdef Q_OS_LINUX
+    struct stat st = {};
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0)
+        return stamp;
+    stamp.size = st.st_size;
+    stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    stamp.inode = st.st_ino;
+    stamp.device = st.st_dev;
+#else
+    const QFileInfo info(file);
+    if (!info.exists())
+        return stamp;
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch();
+    stamp.changed = info.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch();
+#endif
+    stamp.exists = true;
+    return stamp;
 }
 
 QString MmdbDatabase::path() const

@@ -5,9 +5,11 @@
 // from "country"/"iso_code", "country_code" or "registered_country"/
 // "iso_code", the name from "names"/"en" beside the code where there is one.
 //
-// The file is memory-mapped while open. Whoever replaces it must write a new
-// file and rename it over the old one: a file truncated in place takes the
-// mapped pages away from under a running reader, which then dies.
+// What is open is a private copy of the file, so the file itself may be cut,
+// rewritten, deleted or renamed over at any time: libmaxminddb memory-maps
+// what it reads, and a mapped file cut in place takes the pages away from
+// under the reader, which then dies. refresh() notices a changed file by its
+// size, times and inode and takes it up as it now is.
 //
 // A digest file beside the database ("ip-country.mmdb.digest", written by
 // tools/update-ipdb.sh) holds the size and BLAKE2b-256 digest of the file it
@@ -41,6 +43,7 @@ public:
     // replaced on disk is taken up here.
     bool open() override;
     bool isOpen() const override;
+    bool refresh() override;
     QString path() const override;
     QString shortName(const QString &address) const override;
     QString longName(const QString &address) const override;
@@ -52,6 +55,18 @@ public:
 private:
     struct Handle;
 
+    // What tells one state of the file from another.
+    struct Stamp {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0;
+        qint64 changed = 0;
+        quint64 inode = 0;
+        quint64 device = 0;
+        friend bool operator==(const Stamp &, const Stamp &) = default;
+    };
+    static Stamp stampOf(const QString &file);
+
     bool openFile(const QString &file);
     bool matchesDigest(const QString &file);
 
@@ -59,6 +74,7 @@ private:
     QString m_fileName;
     QString m_path;
     QString m_problem;
+    Stamp m_stamp;
     std::unique_ptr<Handle> m_handle;
 };
 

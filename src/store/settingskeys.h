@@ -40,7 +40,7 @@ inline constexpr SettingKey Left_World{"Left_World"};
 inline constexpr SettingKey Top_World{"Top_World"};
 inline constexpr SettingKey Left_IPL{"Left_IPL"};
 inline constexpr SettingKey Top_IPL{"Top_IPL"};
-inline constexpr SettingKey AutoHide{"AutoHide"};
+inline constexpr SettingKey AutoHide{"AutoHide", "0"};
 inline constexpr SettingKey Left_ISO{"Left_ISO"};
 inline constexpr SettingKey Top_ISO{"Top_ISO"};
 inline constexpr SettingKey Left_Lat{"Left_Lat", "300"};

@@ -30,6 +30,17 @@ void draw(QPainter &p, ToolIcon which)
         for (const double y : {7.5, 9.5, 11.5})
             p.drawLine(QPointF(8.5, y), QPointF(12.5, y));
         break;
+    case ToolIcon::Paste:
+        // A clipboard with a sheet on it.
+        p.setBrush(QColor(190, 150, 90));
+        p.drawRect(QRectF(2.5, 2.5, 10, 12));
+        p.setBrush(ink);
+        p.drawRect(QRectF(5.5, 1.5, 4, 2));
+        p.setBrush(paper);
+        p.drawRect(QRectF(6.5, 6.5, 8, 9));
+        for (const double y : {9.5, 11.5, 13.5})
+            p.drawLine(QPointF(8.5, y), QPointF(12.5, y));
+        break;
     case ToolIcon::Options:
         // A list of settings: a mark and a line on each row.
         for (const double y : {3.5, 7.5, 11.5}) {

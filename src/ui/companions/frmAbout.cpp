@@ -187,7 +187,7 @@ void frmAbout::showIpDatabaseDate()
 {
     IpDatabase *db = m_env.ipDatabase.get();
     // The date lives in the file's own metadata, so the file has to be open.
-    if (db && !db->isOpen())
+    if (db && !db->refresh())
         db->open();
     lblIPDate->setText(about::ipDatabaseText(db && db->isOpen() ? db->buildDate() : QDateTime()));
 }

@@ -2,11 +2,13 @@
 
 #include "ui/companions/frmIP2Location.h"
 
+#include "desktop/XPButton.h"
 #include "platform/apperror.h"
 #include "store/settingskeys.h"
 #include "ui/ipconvert.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/windowmath.h"
+#include "ui/toolicons.h"
 #include "ui/windowparts.h"
 
 #include <QApplication>
@@ -97,7 +99,11 @@ void frmIP2Location::buildWindow()
     lblPrompt->setBuddy(txtIPL);
 
     cmdPaste = button(this, "cmdPaste", "paste", "paste clipboard content");
+    cmdPaste->setIcon(toolIcon(ToolIcon::Paste));
     cmdCopy = button(this, "cmdCopy", "copy", "copy to clipboard");
+    cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
+    for (QPushButton *b : {cmdPaste, cmdCopy})
+        ThemeButton(b);
     cmdIPL = button(this, "cmdIPL", "&Convert!", "Convert IP to country code");
 
     lblIPLG = named(new QLabel(QStringLiteral("waiting..."), this), "lblIPLG");
@@ -134,6 +140,9 @@ void frmIP2Location::buildWindow()
     layout->addLayout(buttons);
     layout->addWidget(lblIPLG, 1);
     layout->addLayout(bottom);
+    // The picture buttons are taller than plain ones; the window grows to hold them.
+    setMinimumHeight(std::max(minimumHeight(), layout->minimumSize().height()));
+    resize(width(), minimumHeight());
     txtIPL->setFocus();
 }
 
@@ -194,7 +203,9 @@ void frmIP2Location::Convert()
     IpDatabase *db = m_env.ipDatabase.get();
     for (int round = 0;; ++round) {
         setStatus(QStringLiteral("analyzing..."), false);
-        if (db && db->isOpen()) {
+        // Every conversion asks the file as it is now: it may have been
+        // replaced since the last one.
+        if (db && db->refresh()) {
             convertOnce(*db);
             return;
         }

@@ -3,9 +3,11 @@
 #include "ui/companions/frmISOLang.h"
 
 #include "data/isolanguages.h"
+#include "desktop/XPButton.h"
 #include "platform/apperror.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/windowmath.h"
+#include "ui/toolicons.h"
 #include "ui/windowparts.h"
 
 #include <QApplication>
@@ -137,10 +139,11 @@ void frmISOLang::buildWindow()
     for (QWidget *shown : std::initializer_list<QWidget *> {lblThree, lblTwo, txtLangName})
         shown->setFont(boldFont(shown->font()));
 
-    // Themed later; for now a plain button with the caption.
     cmdCopy = named(new QPushButton(QStringLiteral("copy"), this), "cmdCopy");
     cmdCopy->setToolTip(QStringLiteral("copy to clipboard"));
     cmdCopy->setAutoDefault(false);
+    cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
+    ThemeButton(cmdCopy);
     place(cmdCopy, 5580, 45, 780, 300);
 
     // Hardly visible; it is there so Escape has a button to press.

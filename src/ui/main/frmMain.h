@@ -157,6 +157,7 @@ private:
     void reopenCompanions();
     void writeCompanionState();
     void unloadCompanions();
+    void showAbout(bool owned);
 
     // The tray icon.
     void eSystray();

@@ -9,8 +9,12 @@
 #include "ui/companions/frmWorldMap.h"
 #include "ui/main/frmMain.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+
+#include <functional>
 
 namespace orbilex {
 
@@ -28,6 +32,51 @@ const CompanionInfo kCompanions[] = {
     {frmMain::CompanionKind::IsoLanguages, &keys::wiso, "cmdISOLang"},
     {frmMain::CompanionKind::WorldMap, &keys::wmap, "cmdMapShow"},
     {frmMain::CompanionKind::Latitudes, &keys::wlat, "cmdLatMore"},
+};
+
+// Runs a step once the watched window has painted its first frame, so the
+// step does not delay that frame; at once when the window is not shown (or
+// only minimised) by the time events are handled, since then no frame comes.
+class AfterFirstFrame final : public QObject
+{
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> step)
+        : QObject(window)
+        , m_window(window)
+        , m_step(std::move(step))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (!m_window->isVisible() || m_window->isMinimized())
+                run();
+        });
+        // A frame that never comes (a window shown and hidden again at once).
+        QTimer::singleShot(2000, this, [this] { run(); });
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            // After the whole frame, children and flush included.
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (!m_step)
+            return;
+        m_window->removeEventFilter(this);
+        const std::function<void()> step = std::move(m_step);
+        m_step = nullptr;
+        step();
+        deleteLater();
+    }
+
+    QWidget *m_window;
+    std::function<void()> m_step;
 };
 
 } // namespace
@@ -66,8 +115,7 @@ void frmMain::connectCompanions()
     for (const CompanionInfo &c : kCompanions)
         connect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
                 [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
-    connect(cmdAbout, &QPushButton::clicked, this,
-            [this] { guarded([&] { showCompanion(CompanionKind::About); }); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([&] { showAbout(true); }); });
     // Once shown, the map checks its file for the country. The map may be made
     // by this very click, too late to connect to the button itself.
     connect(cmdMapShow, &QPushButton::clicked, this, [this] {
@@ -76,6 +124,25 @@ void frmMain::connectCompanions()
                 map->locateOrEnd();
         });
     });
+    // The IP and language windows are loaded, hidden, with the main window,
+    // since their picture buttons are themed then; their load steps run now.
+    new AfterFirstFrame(this, [this] {
+        for (const CompanionKind kind : {CompanionKind::IpToCountry, CompanionKind::IsoLanguages})
+            guarded([&] { companion(kind); });
+    });
+}
+
+// From the main window's button the About window is owned by it and modal;
+// from the tray it stands alone and is not modal. Each opening makes it anew,
+// unless it is open already.
+void frmMain::showAbout(bool owned)
+{
+    auto &slot = m_companions[std::size_t(CompanionKind::About)];
+    if (!slot || !slot->isVisible())
+        slot.reset(owned ? new frmAbout(m_env, *this) : new frmAbout(m_env));
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
 }
 
 void frmMain::reopenCompanions()

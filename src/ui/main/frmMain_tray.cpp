@@ -99,7 +99,7 @@ void frmMain::trayMenuClick(const QString &key)
     else if (key == u"web")
         m_env.shell->open(QString::fromLatin1(kMakerWebAddress));
     else if (key == u"about")
-        showCompanion(CompanionKind::About);
+        showAbout(false);
     else if (key == u"close")
         close();
 }
