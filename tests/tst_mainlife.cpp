@@ -140,6 +140,35 @@ private slots:
         }
     }
 
+    // A window hidden at exit comes back hidden only where the icon exists
+    // to bring it back.
+    void hiddenStartNeedsTheIcon_data()
+    {
+        QTest::addColumn<bool>("notificationArea");
+        QTest::addColumn<QString>("enableTray");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("icon") << true << "1" << false;
+        QTest::newRow("no notification area") << false << "1" << true;
+        QTest::newRow("tray option off") << true << "0" << true;
+    }
+    void hiddenStartNeedsTheIcon()
+    {
+        QFETCH(bool, notificationArea);
+        QFETCH(QString, enableTray);
+        QFETCH(bool, visible);
+        MainWindow m;
+        m.te.trayState.isAvailable = notificationArea;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("wState", QStringLiteral("1"));
+        m.te.setSetting("wVis", QStringLiteral("False"));
+        m.te.setSetting("EnableTray", enableTray);
+        m.open();
+        m.window->showAsLoaded();
+        QTest::qWait(20);
+        QCOMPARE(m.window->isVisible(), visible);
+        QCOMPARE(m.window->isMinimized(), false);
+    }
+
     void trayChoicesDecideTheHideButton()
     {
         {
@@ -152,11 +181,17 @@ private slots:
             QVERIFY(!m.get("cmdExit")->isEnabled());
         }
         {
+            // "OTray" missing reads as "1", but no icon exists: nothing may hide the window.
             MainWindow m;
             m.te.setSetting("EnableTray", QStringLiteral("0"));
             m.open();
             QVERIFY(!m.window->trayWindow());
-            QVERIFY(m.get("cmdExit")->isEnabled());
+            QVERIFY(!m.get("cmdExit")->isEnabled());
+            m.window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+            QTest::keyClick(m.box("cmbCountryName"), Qt::Key_Escape);
+            m.window->hideToTray();
+            QVERIFY(m.window->isVisible());
         }
     }
 

@@ -48,6 +48,14 @@ void setFromStored(QCheckBox *box, const QString &stored)
     box->setChecked(*n != 0);
 }
 
+// A hidden window comes back only through the icon, so it is hidden only
+// while the icon is really there: a desktop without a notification area (or
+// one whose panel is not up yet) makes none.
+bool trayIconShown(const frmSysTray *tray)
+{
+    return tray && tray->iconShown();
+}
+
 } // namespace
 
 void frmMain::Load()
@@ -173,7 +181,7 @@ void frmMain::FillDSCodeList()
 
 void frmMain::showAsLoaded()
 {
-    if (m_startHidden)
+    if (m_startHidden && trayIconShown(trayWindow()))
         return;
     if (m_startMinimised) {
         showMinimized();
@@ -194,6 +202,8 @@ bool frmMain::trayEnabled() const
 
 void frmMain::hideToTray()
 {
+    if (!trayIconShown(trayWindow()))
+        return;
     setWindowState(windowState() | Qt::WindowMinimized);
     hide();
 }
@@ -218,7 +228,7 @@ void frmMain::changeEvent(QEvent *event)
 // there to bring it back.
 void frmMain::sendToTrayWhenMinimised()
 {
-    if (isMinimized() && trayEnabled() && m_frmSysTray && m_frmSysTray->iconShown())
+    if (isMinimized() && trayEnabled() && trayIconShown(trayWindow()))
         hide();
 }
 
