@@ -3,10 +3,13 @@
 
 #include "mainwindow.h"
 #include "ui/main/fields.h"
+#include "ui/main/windowmath.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -208,6 +211,72 @@ private slots:
         QTest::keyClick(m.box("cmbCountryName"), Qt::Key_Escape);
         QVERIFY(!m.window->isVisible());
         QVERIFY(m.window->isMinimized());
+    }
+
+    // Stored for another screen, or typed by hand: the window comes back onto
+    // the screen, and the exit stores where it now is.
+    void offScreenPositionsComeBack_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("top");
+        QTest::newRow("2,400 px on a narrower screen") << "36000"
+                                                       << "1500";
+        QTest::newRow("far beyond") << "99999999"
+                                    << "99999999";
+        QTest::newRow("int limits") << "2147483647"
+                                    << "-2147483648";
+        QTest::newRow("negative") << "-30000"
+                                  << "-1";
+    }
+    void offScreenPositionsComeBack()
+    {
+        QFETCH(QString, left);
+        QFETCH(QString, top);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.width() < 2400);
+        MainWindow m;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("Left", left);
+        m.te.setSetting("Top", top);
+        m.open();
+        QVERIFY(screen.contains(m.window->pos()));
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        m.window->close();
+        const QPoint stored(twipsToPixels(m.te.setting("Left").toInt()), twipsToPixels(m.te.setting("Top").toInt()));
+        QVERIFY2(screen.contains(stored), qPrintable(m.te.setting("Left") + u' ' + m.te.setting("Top")));
+    }
+
+    void offScreenCompanionsComeBack_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("leftKey");
+        QTest::addColumn<QString>("topKey");
+        QTest::newRow("IP") << int(frmMain::CompanionKind::IpToCountry) << "Left_IPL"
+                            << "Top_IPL";
+        QTest::newRow("ISO 639") << int(frmMain::CompanionKind::IsoLanguages) << "Left_ISO"
+                                 << "Top_ISO";
+        QTest::newRow("latitudes") << int(frmMain::CompanionKind::Latitudes) << "Left_Lat"
+                                   << "Top_Lat";
+    }
+    void offScreenCompanionsComeBack()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, leftKey);
+        QFETCH(QString, topKey);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        MainWindow m;
+        m.te.setSetting(qPrintable(leftKey), QStringLiteral("99999999"));
+        m.te.setSetting(qPrintable(topKey), QStringLiteral("-2147483648"));
+        m.open();
+        m.window->showCompanion(frmMain::CompanionKind(kind));
+        QWidget *w = m.window->companion(frmMain::CompanionKind(kind));
+        QVERIFY(w->isVisible());
+        QVERIFY(screen.contains(w->pos()));
+        w->close();
+        const QPoint stored(twipsToPixels(m.te.setting(qPrintable(leftKey)).toInt()),
+            twipsToPixels(m.te.setting(qPrintable(topKey)).toInt()));
+        QVERIFY(screen.contains(stored));
     }
 
     void unloadWritesTheChoices()
