@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -279,6 +280,31 @@ private slots:
         QVERIFY(screen.contains(stored));
     }
 
+    // Settings that cannot be written are said so once, with where they
+    // were to go, and the program does not end as if all went well.
+    void unsavedSettingsAreReported()
+    {
+        MainWindow m;
+        // A folder that is a plain file can be made by nobody, root included.
+        QFile plain(m.te.file(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString path = plain.fileName() + QStringLiteral("/Orbilex.conf");
+        m.te.env.settings = std::make_unique<SettingsStore>(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        m.open();
+        m.select(81);
+        m.window->close();
+        QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));
+        const ScriptedDialogs::Shown &shown = m.te.dialogs->shown.front();
+        QCOMPARE(shown.icon, Dialogs::Icon::Warning);
+        QCOMPARE(shown.title, QStringLiteral("Orbilex"));
+        QVERIFY2(shown.text.contains(QDir::toNativeSeparators(path)), qPrintable(shown.text));
+        QVERIFY(shown.text.contains(u"75: Path/File access error"));
+        QCOMPARE(m.te.endings, std::vector<int> {1});
+        m.window.reset();
+        QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));
+    }
+
     void unloadWritesTheChoices()
     {
         MainWindow m;
@@ -303,6 +329,7 @@ private slots:
         QCOMPARE(m.te.setting("wmap"), QStringLiteral("False"));
         QCOMPARE(m.te.tray->destroys, 1);
         QCOMPARE(m.te.endings, std::vector<int>{0});
+        QVERIFY(m.te.dialogs->shown.empty());
 
         // The next start takes it all back.
         MainWindow again;

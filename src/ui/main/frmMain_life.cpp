@@ -56,6 +56,26 @@ bool trayIconShown(const frmSysTray *tray)
     return tray && tray->iconShown();
 }
 
+// The session's settings are all written at the end, so a store that cannot
+// be written (a read-only file or folder) would lose them without a word.
+bool settingsSaved(QSettings &store, Dialogs &dialogs)
+{
+    store.sync();
+    if (store.status() == QSettings::NoError)
+        return true;
+    const AppError error = store.status() == QSettings::AccessError
+        ? AppError::pathFileAccess()
+        : AppError(321, QStringLiteral("Invalid file format"));
+    dialogs.message(Dialogs::Icon::Warning,
+        QStringLiteral("Some errors occured:\r\n") + QString::number(error.number) + QStringLiteral(": ")
+            + error.description
+            + QStringLiteral("\r\nThe window positions, the last country and the chosen fields "
+                             "and options could not be saved to\r\n")
+            + QDir::toNativeSeparators(store.fileName()),
+        QString::fromLatin1(kProgramTitle));
+    return false;
+}
+
 } // namespace
 
 void frmMain::Load()
@@ -262,9 +282,9 @@ void frmMain::Unload()
     settings.write(keys::wVis, truthText(isVisible()));
     writeCompanionState();
     unloadCompanions();
-    settings.backend().sync();
+    const bool saved = settingsSaved(settings.backend(), *m_env.dialogs);
     if (m_env.endProgram)
-        m_env.endProgram(0);
+        m_env.endProgram(saved ? 0 : 1);
 }
 
 // The panel animation counts the window's inner height, so the panel comes
