@@ -80,6 +80,8 @@ private:
     }
 };
 
+} // namespace
+
 bool canWriteIn(const QString &folder)
 {
     // Asking the file system is the only sure test: permissions, read-only
@@ -87,8 +89,6 @@ bool canWriteIn(const QString &folder)
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orbilex-write-test.XXXXXX")));
     return probe.open();
 }
-
-} // namespace
 
 void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolders)
 {
@@ -108,24 +108,32 @@ void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolde
     }
 }
 
-QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder)
+QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder,
+    const QStringList &shippedFolders, const std::function<bool(const QString &)> &canWrite)
 {
-    if (canWriteIn(executableFolder))
+    if (canWrite(executableFolder))
         return QDir(executableFolder);
-    QDir().mkpath(userDataFolder);
-    return QDir(userDataFolder);
+    if (QDir().mkpath(userDataFolder) && canWrite(userDataFolder))
+        return QDir(userDataFolder);
+    // Nowhere to write: an empty folder would hide the overrides and the
+    // marker file the program can still read where they were shipped. Each
+    // write is then refused and reported where it is made.
+    for (const QString &folder : shippedFolders)
+        if (QDir(folder).exists())
+            return QDir(folder);
+    return QDir(executableFolder);
 }
 
 Environment makeProductionEnvironment()
 {
     Environment env;
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    env.programFolder = chooseProgramFolder(executableFolder,
-                                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     // An installed program keeps its shipped files in share/orbilex; a built
     // one beside itself.
-    seedShippedFiles(env.programFolder,
-                     {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder});
+    const QStringList shipped {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder};
+    env.programFolder = chooseProgramFolder(
+        executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), shipped);
+    seedShippedFiles(env.programFolder, shipped);
 #ifndef Q_OS_WIN
     // Here the settings are an INI file: a damaged binary value in it must
     // not take the start down, so it is made safe before QSettings reads it.
