@@ -3,10 +3,14 @@
 
 #include "mainwindow.h"
 #include "ui/main/fields.h"
+#include "ui/main/windowmath.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -140,6 +144,35 @@ private slots:
         }
     }
 
+    // A window hidden at exit comes back hidden only where the icon exists
+    // to bring it back.
+    void hiddenStartNeedsTheIcon_data()
+    {
+        QTest::addColumn<bool>("notificationArea");
+        QTest::addColumn<QString>("enableTray");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("icon") << true << "1" << false;
+        QTest::newRow("no notification area") << false << "1" << true;
+        QTest::newRow("tray option off") << true << "0" << true;
+    }
+    void hiddenStartNeedsTheIcon()
+    {
+        QFETCH(bool, notificationArea);
+        QFETCH(QString, enableTray);
+        QFETCH(bool, visible);
+        MainWindow m;
+        m.te.trayState.isAvailable = notificationArea;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("wState", QStringLiteral("1"));
+        m.te.setSetting("wVis", QStringLiteral("False"));
+        m.te.setSetting("EnableTray", enableTray);
+        m.open();
+        m.window->showAsLoaded();
+        QTest::qWait(20);
+        QCOMPARE(m.window->isVisible(), visible);
+        QCOMPARE(m.window->isMinimized(), false);
+    }
+
     void trayChoicesDecideTheHideButton()
     {
         {
@@ -152,11 +185,17 @@ private slots:
             QVERIFY(!m.get("cmdExit")->isEnabled());
         }
         {
+            // "OTray" missing reads as "1", but no icon exists: nothing may hide the window.
             MainWindow m;
             m.te.setSetting("EnableTray", QStringLiteral("0"));
             m.open();
             QVERIFY(!m.window->trayWindow());
-            QVERIFY(m.get("cmdExit")->isEnabled());
+            QVERIFY(!m.get("cmdExit")->isEnabled());
+            m.window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+            QTest::keyClick(m.box("cmbCountryName"), Qt::Key_Escape);
+            m.window->hideToTray();
+            QVERIFY(m.window->isVisible());
         }
     }
 
@@ -173,6 +212,97 @@ private slots:
         QTest::keyClick(m.box("cmbCountryName"), Qt::Key_Escape);
         QVERIFY(!m.window->isVisible());
         QVERIFY(m.window->isMinimized());
+    }
+
+    // Stored for another screen, or typed by hand: the window comes back onto
+    // the screen, and the exit stores where it now is.
+    void offScreenPositionsComeBack_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("top");
+        QTest::newRow("2,400 px on a narrower screen") << "36000"
+                                                       << "1500";
+        QTest::newRow("far beyond") << "99999999"
+                                    << "99999999";
+        QTest::newRow("int limits") << "2147483647"
+                                    << "-2147483648";
+        QTest::newRow("negative") << "-30000"
+                                  << "-1";
+    }
+    void offScreenPositionsComeBack()
+    {
+        QFETCH(QString, left);
+        QFETCH(QString, top);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.width() < 2400);
+        MainWindow m;
+        m.te.setSetting("FirstUp", QStringLiteral("0"));
+        m.te.setSetting("Left", left);
+        m.te.setSetting("Top", top);
+        m.open();
+        QVERIFY(screen.contains(m.window->pos()));
+        m.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m.window.get()));
+        m.window->close();
+        const QPoint stored(twipsToPixels(m.te.setting("Left").toInt()), twipsToPixels(m.te.setting("Top").toInt()));
+        QVERIFY2(screen.contains(stored), qPrintable(m.te.setting("Left") + u' ' + m.te.setting("Top")));
+    }
+
+    void offScreenCompanionsComeBack_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("leftKey");
+        QTest::addColumn<QString>("topKey");
+        QTest::newRow("IP") << int(frmMain::CompanionKind::IpToCountry) << "Left_IPL"
+                            << "Top_IPL";
+        QTest::newRow("ISO 639") << int(frmMain::CompanionKind::IsoLanguages) << "Left_ISO"
+                                 << "Top_ISO";
+        QTest::newRow("latitudes") << int(frmMain::CompanionKind::Latitudes) << "Left_Lat"
+                                   << "Top_Lat";
+    }
+    void offScreenCompanionsComeBack()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, leftKey);
+        QFETCH(QString, topKey);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        MainWindow m;
+        m.te.setSetting(qPrintable(leftKey), QStringLiteral("99999999"));
+        m.te.setSetting(qPrintable(topKey), QStringLiteral("-2147483648"));
+        m.open();
+        m.window->showCompanion(frmMain::CompanionKind(kind));
+        QWidget *w = m.window->companion(frmMain::CompanionKind(kind));
+        QVERIFY(w->isVisible());
+        QVERIFY(screen.contains(w->pos()));
+        w->close();
+        const QPoint stored(twipsToPixels(m.te.setting(qPrintable(leftKey)).toInt()),
+            twipsToPixels(m.te.setting(qPrintable(topKey)).toInt()));
+        QVERIFY(screen.contains(stored));
+    }
+
+    // Settings that cannot be written are said so once, with where they
+    // were to go, and the program does not end as if all went well.
+    void unsavedSettingsAreReported()
+    {
+        MainWindow m;
+        // A folder that is a plain file can be made by nobody, root included.
+        QFile plain(m.te.file(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString path = plain.fileName() + QStringLiteral("/Orbilex.conf");
+        m.te.env.settings = std::make_unique<SettingsStore>(std::make_unique<QSettings>(path, QSettings::IniFormat));
+        m.open();
+        m.select(81);
+        m.window->close();
+        QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));
+        const ScriptedDialogs::Shown &shown = m.te.dialogs->shown.front();
+        QCOMPARE(shown.icon, Dialogs::Icon::Warning);
+        QCOMPARE(shown.title, QStringLiteral("Orbilex"));
+        QVERIFY2(shown.text.contains(QDir::toNativeSeparators(path)), qPrintable(shown.text));
+        QVERIFY(shown.text.contains(u"75: Path/File access error"));
+        QCOMPARE(m.te.endings, std::vector<int> {1});
+        m.window.reset();
+        QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));
     }
 
     void unloadWritesTheChoices()
@@ -199,6 +329,7 @@ private slots:
         QCOMPARE(m.te.setting("wmap"), QStringLiteral("False"));
         QCOMPARE(m.te.tray->destroys, 1);
         QCOMPARE(m.te.endings, std::vector<int>{0});
+        QVERIFY(m.te.dialogs->shown.empty());
 
         // The next start takes it all back.
         MainWindow again;

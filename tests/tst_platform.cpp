@@ -39,6 +39,26 @@ private slots:
         QVERIFY(chosen.exists());
     }
 
+    // Nowhere to write: the files are read where they lie rather than from an
+    // empty folder. Root can write anywhere, so the program folder is made
+    // "read-only" through the probe, and the data folder lies below a plain
+    // file, which nobody can make.
+    void nothingWritableReadsTheShippedFiles()
+    {
+        QTemporaryDir exe, install;
+        QFile plain(install.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString data = plain.fileName() + QStringLiteral("/Orbilex");
+        const auto canWrite = [&](const QString &folder) { return folder != exe.path() && canWriteIn(folder); };
+        const QString share = install.filePath(QStringLiteral("share/orbilex"));
+        const QDir portable = chooseProgramFolder(exe.path(), data, {share, exe.path()}, canWrite);
+        QCOMPARE(portable.absolutePath(), QDir(exe.path()).absolutePath());
+        QVERIFY(QDir().mkpath(share));
+        const QDir installed = chooseProgramFolder(exe.path(), data, {share, exe.path()}, canWrite);
+        QCOMPARE(installed.absolutePath(), QDir(share).absolutePath());
+    }
+
     void shippedFilesSeedTheUsersFolderButNeverReplaceItsOwn()
     {
         QTemporaryDir install, user;

@@ -206,10 +206,13 @@ private slots:
         QVERIFY(m.te.dialogs->shown.empty());
     }
 
-    void autostartEntryQuotesOddPaths()
+    void startEntriesQuoteOddPaths()
     {
         const QString text = mdlRegistryII::autostartEntry(QStringLiteral("/opt/my \"odd\" $dir/100%/orbilex"));
         QVERIFY(text.contains(u"Exec=\"/opt/my \\\\\"odd\\\\\" \\\\$dir/100%%/orbilex\"\n"));
+        // Unquoted, the shell would start C:\Program.exe at logon, or nothing.
+        QCOMPARE(mdlRegistryII::runValue(QStringLiteral("C:/Program Files/Orbilex/Orbilex.exe")),
+            QStringLiteral("\"C:\\Program Files\\Orbilex\\Orbilex.exe\""));
     }
 
     void withoutANotificationAreaTheWindowStaysReachable()

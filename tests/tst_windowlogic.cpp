@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <climits>
+
 using namespace orbilex;
 
 namespace {
@@ -174,6 +176,49 @@ private slots:
         QCOMPARE(twipsToPixels(-1500), -100);
         QCOMPARE(pixelsToTwips(100), 1500);
         QCOMPARE(twipsToPixels(pixelsToTwips(553)), 553);
+        // Any int a user stores converts without overflowing.
+        QCOMPARE(twipsToPixels(INT_MAX), 143165576);
+        QCOMPARE(twipsToPixels(INT_MIN), -143165577);
+        QCOMPARE(twipsToPixels(INT_MAX - 3), 143165576);
+        QCOMPARE(pixelsToTwips(200000000), INT_MAX);
+        QCOMPARE(pixelsToTwips(-200000000), INT_MIN);
+    }
+
+    void reachablePositions_data()
+    {
+        // A 1600 x 960 desktop and a second screen to its right.
+        const QList<QRect> two {{0, 0, 1600, 960}, {1600, 0, 1280, 1024}};
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QPoint>("wanted");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("placed");
+        const QSize w(600, 550);
+        QTest::newRow("on screen stays") << two << QPoint(100, 200) << w << QPoint(100, 200);
+        QTest::newRow("on the second screen stays") << two << QPoint(2000, 100) << w << QPoint(2000, 100);
+        QTest::newRow("mostly off at the right, grabbable") << two << QPoint(2800, 100) << w << QPoint(2800, 100);
+        QTest::newRow("Left=36000 on one 1600 px screen")
+            << QList<QRect> {{0, 0, 1600, 960}} << QPoint(2400, 100) << w << QPoint(1000, 100);
+        QTest::newRow("beyond the second screen") << two << QPoint(5000, 100) << w << QPoint(2280, 100);
+        QTest::newRow("a sliver at the right edge") << two << QPoint(2850, 100) << w << QPoint(2280, 100);
+        QTest::newRow("title bar above the top") << two << QPoint(100, -10) << w << QPoint(100, 0);
+        QTest::newRow("only the frame's top below") << two << QPoint(100, 950) << w << QPoint(100, 410);
+        QTest::newRow("negative") << two << QPoint(-700, 100) << w << QPoint(0, 100);
+        QTest::newRow("Left=Top=99999999") << two << QPoint(6666667, 6666667) << w << QPoint(2280, 474);
+        QTest::newRow("INT_MAX pixels") << two << QPoint(INT_MAX, INT_MAX) << w << QPoint(2280, 474);
+        QTest::newRow("INT_MIN pixels") << two << QPoint(INT_MIN, INT_MIN) << w << QPoint(0, 0);
+        QTest::newRow("near INT_MIN twips") << two << QPoint(-143165577, 300) << w << QPoint(0, 300);
+        QTest::newRow("larger than the screen, on it") << two << QPoint(50, 50) << QSize(2000, 1200) << QPoint(50, 50);
+        QTest::newRow("larger than the screen, off it")
+            << two << QPoint(-5000, 50) << QSize(2000, 1200) << QPoint(0, 0);
+        QTest::newRow("no screens") << QList<QRect> {} << QPoint(99999, -5) << w << QPoint(99999, -5);
+    }
+    void reachablePositions()
+    {
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QPoint, wanted);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, placed);
+        QCOMPARE(reachablePosition(wanted, size, screens), placed);
     }
 
     void referenceLinks()

@@ -37,6 +37,12 @@ const QString kRunKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\
 
 } // namespace
 
+QString runValue(const QString &programPath)
+{
+    QString path = programPath;
+    return u'"' + path.replace(u'/', u'\\') + u'"';
+}
+
 QString autostartEntry(const QString &programPath)
 {
     return QStringLiteral("[Desktop Entry]\n"
@@ -56,7 +62,7 @@ int SetStartupEntry(const QString &autostartFolder, const QString &programPath)
 #ifdef Q_OS_WIN
     Q_UNUSED(autostartFolder);
     QSettings run(kRunKey, QSettings::NativeFormat);
-    run.setValue(QLatin1StringView(kEntryName), QDir::toNativeSeparators(programPath));
+    run.setValue(QLatin1StringView(kEntryName), runValue(programPath));
     run.sync();
     return run.status() == QSettings::NoError ? 0 : 1;
 #else

@@ -9,6 +9,11 @@
 
 namespace orbilex::mdlRegistryII {
 
+// The data of the Run value that starts programPath: the path with Windows
+// separators, in double quotes, so the shell does not cut a path with blanks
+// ("C:\Program Files\...") at its first blank and start something else.
+QString runValue(const QString &programPath);
+
 // The text of the autostart entry that starts programPath.
 QString autostartEntry(const QString &programPath);
 

@@ -89,6 +89,8 @@ private:
     }
 };
 
+} // namespace
+
 bool canWriteIn(const QString &folder)
 {
     // Asking the file system is the only sure test: permissions, read-only
@@ -96,8 +98,6 @@ bool canWriteIn(const QString &folder)
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orbilex-write-test.XXXXXX")));
     return probe.open();
 }
-
-} // namespace
 
 void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolders)
 {
@@ -117,12 +117,20 @@ void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolde
     }
 }
 
-QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder)
+QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder,
+    const QStringList &shippedFolders, const std::function<bool(const QString &)> &canWrite)
 {
-    if (canWriteIn(executableFolder))
+    if (canWrite(executableFolder))
         return QDir(executableFolder);
-    QDir().mkpath(userDataFolder);
-    return QDir(userDataFolder);
+    if (QDir().mkpath(userDataFolder) && canWrite(userDataFolder))
+        return QDir(userDataFolder);
+    // Nowhere to write: an empty folder would hide the overrides and the
+    // marker file the program can still read where they were shipped. Each
+    // write is then refused and reported where it is made.
+    for (const QString &folder : shippedFolders)
+        if (QDir(folder).exists())
+            return QDir(folder);
+    return QDir(executableFolder);
 }
 
 std::unique_ptr<Dialogs> makeMessageBoxes()
@@ -134,11 +142,11 @@ Environment makeProductionEnvironment()
 {
     Environment env;
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    env.programFolder = chooseProgramFolder(executableFolder,
-                                            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     // An installed program keeps its shipped files in share/orbilex; a built
     // one beside itself.
     env.shippedFolders = {QDir(executableFolder).filePath(QStringLiteral("../share/orbilex")), executableFolder};
+    env.programFolder = chooseProgramFolder(
+        executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation), env.shippedFolders);
     seedShippedFiles(env.programFolder, env.shippedFolders);
 #ifndef Q_OS_WIN
     // Here the settings are an INI file: a damaged binary value in it must

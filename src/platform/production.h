@@ -4,11 +4,21 @@
 
 #include "platform/environment.h"
 
+#include <QStringList>
+
+#include <functional>
+
 namespace orbilex {
 
+// Whether a file can be made in folder.
+bool canWriteIn(const QString &folder);
+
 // The executable's folder when it can be written, so userdb.ini sits beside
-// the program; otherwise (a read-only install) the per-user data folder.
-QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder);
+// the program; otherwise (a read-only install) the per-user data folder; and
+// when that cannot be made or written either, the first of shippedFolders
+// that exists, read where it is.
+QDir chooseProgramFolder(const QString &executableFolder, const QString &userDataFolder,
+    const QStringList &shippedFolders = {}, const std::function<bool(const QString &)> &canWrite = canWriteIn);
 
 // Copies the shipped files (help page, location file, IP database) that the
 // program folder lacks from the first of shippedFolders that exists; the

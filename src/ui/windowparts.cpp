@@ -1,6 +1,21 @@
 #include "ui/windowparts.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace orbilex {
+
+namespace {
+
+QList<QRect> availableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+
+} // namespace
 
 void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left, const SettingKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips)
@@ -11,7 +26,13 @@ void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left
         x = x.value_or(defaultTwips->x());
         y = y.value_or(defaultTwips->y());
     }
-    w->move(x ? twipsToPixels(*x) : w->x(), y ? twipsToPixels(*y) : w->y());
+    // With nothing stored the window system places the window.
+    if (!x && !y)
+        return;
+    // A position stored for another screen, or written by hand, must not
+    // leave the window where nobody can see it.
+    const QPoint wanted(x ? twipsToPixels(*x) : w->x(), y ? twipsToPixels(*y) : w->y());
+    w->move(reachablePosition(wanted, w->frameGeometry().size(), availableAreas()));
 }
 
 void saveWindowPosition(SettingsStore &settings, const SettingKey &left, const SettingKey &top, const QWidget *w)

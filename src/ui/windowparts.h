@@ -28,7 +28,8 @@ inline void place(QWidget *w, int left, int top, int width, int height)
 
 // Moves w to the left and top edges stored in twips, each edge on its own:
 // one that is missing or no number takes its default, or stays where it is
-// when there is none.
+// when there is none. A position off every screen is brought onto the
+// nearest one.
 void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left, const SettingKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips = std::nullopt);
 

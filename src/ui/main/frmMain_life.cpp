@@ -48,6 +48,34 @@ void setFromStored(QCheckBox *box, const QString &stored)
     box->setChecked(*n != 0);
 }
 
+// A hidden window comes back only through the icon, so it is hidden only
+// while the icon is really there: a desktop without a notification area (or
+// one whose panel is not up yet) makes none.
+bool trayIconShown(const frmSysTray *tray)
+{
+    return tray && tray->iconShown();
+}
+
+// The session's settings are all written at the end, so a store that cannot
+// be written (a read-only file or folder) would lose them without a word.
+bool settingsSaved(QSettings &store, Dialogs &dialogs)
+{
+    store.sync();
+    if (store.status() == QSettings::NoError)
+        return true;
+    const AppError error = store.status() == QSettings::AccessError
+        ? AppError::pathFileAccess()
+        : AppError(321, QStringLiteral("Invalid file format"));
+    dialogs.message(Dialogs::Icon::Warning,
+        QStringLiteral("Some errors occured:\r\n") + QString::number(error.number) + QStringLiteral(": ")
+            + error.description
+            + QStringLiteral("\r\nThe window positions, the last country and the chosen fields "
+                             "and options could not be saved to\r\n")
+            + QDir::toNativeSeparators(store.fileName()),
+        QString::fromLatin1(kProgramTitle));
+    return false;
+}
+
 } // namespace
 
 void frmMain::Load()
@@ -173,7 +201,7 @@ void frmMain::FillDSCodeList()
 
 void frmMain::showAsLoaded()
 {
-    if (m_startHidden)
+    if (m_startHidden && trayIconShown(trayWindow()))
         return;
     if (m_startMinimised) {
         showMinimized();
@@ -194,6 +222,8 @@ bool frmMain::trayEnabled() const
 
 void frmMain::hideToTray()
 {
+    if (!trayIconShown(trayWindow()))
+        return;
     setWindowState(windowState() | Qt::WindowMinimized);
     hide();
 }
@@ -218,7 +248,7 @@ void frmMain::changeEvent(QEvent *event)
 // there to bring it back.
 void frmMain::sendToTrayWhenMinimised()
 {
-    if (isMinimized() && trayEnabled() && m_frmSysTray && m_frmSysTray->iconShown())
+    if (isMinimized() && trayEnabled() && trayIconShown(trayWindow()))
         hide();
 }
 
@@ -252,9 +282,9 @@ void frmMain::Unload(int exitCode)
     settings.write(keys::wVis, truthText(isVisible()));
     writeCompanionState();
     unloadCompanions();
-    settings.backend().sync();
+    const bool saved = settingsSaved(settings.backend(), *m_env.dialogs);
     if (m_env.endProgram)
-        m_env.endProgram(exitCode);
+        m_env.endProgram(saved ? exitCode : 1);
 }
 
 // The panel animation counts the window's inner height, so the panel comes

@@ -104,12 +104,12 @@ void frmMain::trayMenuClick(const QString &key)
         close();
 }
 
-// Without a notification area a hidden window could never come back, so the
-// hide button is then unavailable whatever the option says.
+// A hidden window comes back only through the icon, so the hide button (and
+// Escape with it) works only while there is one: not without a notification
+// area, nor with the option off, whatever "OTray" says.
 void frmMain::updateHideButton()
 {
-    const bool iconOn = m_frmSysTray && m_frmSysTray->iconShown();
-    if (m_frmSysTray && !iconOn)
+    if (!m_frmSysTray || !m_frmSysTray->iconShown())
         cmdExit->setEnabled(false);
 }
 

@@ -1,23 +1,40 @@
 #pragma once
-// Window arithmetic of the main window: stored numbers, twips and the options
-// panel's animation.
+// Window arithmetic of the main window: stored numbers, twips, where a window
+// may go on the screens, and the options panel's animation.
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace orbilex {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// Stored twips can be any int a user wrote: the rounding is done in 64 bits,
+// and a pixel count too large for twips is held at the int limits.
 inline int twipsToPixels(int twips)
 {
-    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
+    const long long t = twips;
+    return int((t >= 0 ? t + kTwipsPerPixel / 2 : t - kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 inline int pixelsToTwips(int pixels)
 {
-    return pixels * kTwipsPerPixel;
+    return int(std::clamp<long long>(static_cast<long long>(pixels) * kTwipsPerPixel, std::numeric_limits<int>::min(),
+        std::numeric_limits<int>::max()));
 }
+
+// Where a window of the given outer size, wanted at topLeft, is put so the
+// user can reach it: where it is while enough of it, the top edge included,
+// lies on one of the screens' available areas; otherwise moved onto the
+// nearest of them just far enough to lie inside it (its top-left corner, when
+// it is larger than the area). No screens leave it where it is.
+QPoint reachablePosition(QPoint topLeft, QSize size, const QList<QRect> &screens);
 
 // A stored number: decimal text, blanks around it allowed, cut to its integer
 // part. Missing, non-numeric and out-of-range text has none.
