@@ -331,13 +331,14 @@ private slots:
         const QString db = m.te.file(QStringLiteral("userdb.ini"));
         QFile f(db);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("\xef\xbb\xbf[0]\nLongName=Kept\n\x01\x02\xff junk\n[81]\nType=Hand, edited\n[0]\nType=Dup\n");
+        f.write("\xef\xbb\xbf[0]\nLongName=Kept\n\x01\x02\xff junk\n[81]\nType=Hand, edited\nlongname=Hand-written\n[0]\nType=Dup\n");
         f.close();
         m.open();
         QCOMPARE(m.text("txtLongName"), QStringLiteral("Kept"));
         QCOMPARE(m.text("txtType"), QStringLiteral("Dup"));
         m.select(81);
         QCOMPARE(m.text("txtType"), QStringLiteral("Hand, edited"));
+        QCOMPARE(m.text("txtLongName"), QStringLiteral("Hand-written"));
         m.te.dialogs->inputs.push_back(QStringLiteral("new"));
         m.click("cmdLocationEdit");
         QCOMPARE(iniValue(db, QStringLiteral("0/LongName")), QStringLiteral("Kept"));

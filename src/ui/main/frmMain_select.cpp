@@ -118,9 +118,12 @@ void frmMain::applyOverrides(int country)
     if (!QFileInfo::exists(path))
         return;
     m_ini.SetFile(path);
-    const QHash<QString, QString> section = m_ini.ReadSection(QString::number(country));
+    // Keys match with letter case ignored, as every other read of the file does.
+    QHash<QString, QString> section;
+    for (const auto [key, value] : m_ini.ReadSection(QString::number(country)).asKeyValueRange())
+        section.insert(key.toCaseFolded(), value);
     for (const char *key : kOverrideReadOrder) {
-        const QString value = section.value(QLatin1StringView(key));
+        const QString value = section.value(QString::fromLatin1(key).toCaseFolded());
         if (value.isEmpty())
             continue;
         const auto field = std::ranges::find_if(kOverrideFields,
