@@ -1,5 +1,6 @@
 #include "store/inieditor.h"
 
+#include "data/windows1252.h"
 #include "platform/apperror.h"
 
 #include <QSet>
@@ -15,42 +16,6 @@ namespace {
 constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 constexpr QByteArrayView kTextForm = "@Text(";
 
-// Windows-1252 from 0x80 to 0x9F; the five bytes it leaves open stand for the
-// control characters of the same number, as Windows reads them.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
 
 bool isBlank(char16_t c)
 {
@@ -111,7 +76,7 @@ QString decodeText(QByteArrayView text)
     result.resize(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const uchar byte = uchar(text[i]);
-        result[i] = QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t(byte));
+        result[i] = QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252At80[byte - 0x80] : char16_t(byte));
     }
     return result;
 }
@@ -126,10 +91,10 @@ std::optional<QByteArray> windows1252(const QString &text)
             bytes += char(u);
             continue;
         }
-        const auto *found = std::find(kWindows1252High.begin(), kWindows1252High.end(), u);
-        if (found == kWindows1252High.end())
+        const auto *found = std::find(kWindows1252At80.begin(), kWindows1252At80.end(), u);
+        if (found == kWindows1252At80.end())
             return std::nullopt;
-        bytes += char(0x80 + (found - kWindows1252High.begin()));
+        bytes += char(0x80 + (found - kWindows1252At80.begin()));
     }
     return bytes;
 }

@@ -1,5 +1,7 @@
 #include "ui/main/recordexport.h"
 
+#include "data/windows1252.h"
+
 #include <QLocale>
 
 #include <array>
@@ -133,49 +135,13 @@ void appendEveryCity(QStringList &lines, const RecordView &v)
         lines << QStringLiteral("<br>") + htmlEscape(city);
 }
 
-// Windows-1252 at 0x80..0x9F. The five bytes the code page leaves undefined
-// stand for the C1 controls of the same number, as browsers decode them.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
 
 int cp1252Byte(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
         return int(code);
-    for (int i = 0; i < int(kCp1252High.size()); ++i)
-        if (kCp1252High[i] == code)
+    for (int i = 0; i < int(kWindows1252At80.size()); ++i)
+        if (kWindows1252At80[i] == code)
             return 0x80 + i;
     return -1;
 }
