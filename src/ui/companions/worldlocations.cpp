@@ -174,7 +174,8 @@ LocationScan scanLocations(const QByteArray &content, const QString &countryName
 
 QByteArray locationLine(const QString &name, int x, int y)
 {
-    return QStringLiteral("\"%1\" \"%2\" \"%3\"\r\n").arg(name).arg(x).arg(y).toLatin1();
+    // One arg() for all three: a "%2" in the name must stay text.
+    return QStringLiteral("\"%1\" \"%2\" \"%3\"\r\n").arg(name, QString::number(x), QString::number(y)).toLatin1();
 }
 
 std::optional<QByteArray> patchLocationLine(const QByteArray &content, const QString &name, const QByteArray &line)
