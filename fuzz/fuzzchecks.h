@@ -239,11 +239,16 @@ template<typename Rows> QStringList textsOf(const Rows &rows)
 inline const QList<QStringList> &boxLists()
 {
     static const QList<QStringList> lists {
-        codeColumn(&CountryCodes::alpha2),   codeColumn(&CountryCodes::alpha3),
-        codeColumn(&CountryCodes::tld),      codeColumn(&CountryCodes::fips),
-        codeColumn(&CountryCodes::ioc),      codeColumn(&CountryCodes::currency),
-        codeColumn(&CountryCodes::language), codeColumn(&CountryCodes::sign),
-        textsOf(kCountryNames),              textsOf(kDialingCodes),
+        codeColumn(&CountryCodes::alpha2),
+        codeColumn(&CountryCodes::alpha3),
+        codeColumn(&CountryCodes::tld),
+        codeColumn(&CountryCodes::fips),
+        codeColumn(&CountryCodes::ioc),
+        codeColumn(&CountryCodes::currency),
+        codeColumn(&CountryCodes::language),
+        codeColumn(&CountryCodes::sign),
+        textsOf(kCountryNames),
+        textsOf(kDialingCodes),
     };
     return lists;
 }
@@ -307,8 +312,8 @@ inline std::optional<int> firstEqual(const QStringList &list, const QString &tex
 // program's parser.
 inline std::optional<quint32> expectedAddress(const QString &text)
 {
-    static const QRegularExpression quad(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})")));
+    static const QRegularExpression quad(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})")));
     const QRegularExpressionMatch match = quad.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -394,7 +399,9 @@ inline QString checkIniStore(const QByteArray &bytes, const QString &folder)
         if (QString problem = storeAgrees(store, expected, "after the removal"); !problem.isEmpty())
             return problem;
     } catch (const AppError &error) {
-        return QStringLiteral("AppError %1 %2 while %3").arg(error.number).arg(error.description, QLatin1StringView(step));
+        return QStringLiteral("AppError %1 %2 while %3")
+            .arg(error.number)
+            .arg(error.description, QLatin1StringView(step));
     }
     return {};
 }
@@ -420,17 +427,16 @@ inline QString checkSettingsStore(const QByteArray &bytes, const QString &folder
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
-    const auto storeOn = [](const QString &path) {
-        return SettingsStore(std::make_unique<QSettings>(path, QSettings::IniFormat));
-    };
+    const auto storeOn
+        = [](const QString &path) { return SettingsStore(std::make_unique<QSettings>(path, QSettings::IniFormat)); };
 
     static const QList<QByteArray> programKeys = [] {
         QList<QByteArray> names;
         for (const SettingKey &key :
-             {keys::FirstUp, keys::Left, keys::Top, keys::CountryName, keys::wState, keys::wVis, keys::wip, keys::wiso,
-              keys::wmap, keys::wlat, keys::chkOption, keys::chkSelHtml, keys::chkDST, keys::EnableTray, keys::OTray,
-              keys::WinStart, keys::USCi, keys::Left_World, keys::Top_World, keys::Left_IPL, keys::Top_IPL,
-              keys::AutoHide, keys::Left_ISO, keys::Top_ISO, keys::Left_Lat, keys::Top_Lat})
+            {keys::FirstUp, keys::Left, keys::Top, keys::CountryName, keys::wState, keys::wVis, keys::wip, keys::wiso,
+                keys::wmap, keys::wlat, keys::chkOption, keys::chkSelHtml, keys::chkDST, keys::EnableTray, keys::OTray,
+                keys::WinStart, keys::USCi, keys::Left_World, keys::Top_World, keys::Left_IPL, keys::Top_IPL,
+                keys::AutoHide, keys::Left_ISO, keys::Top_ISO, keys::Left_Lat, keys::Top_Lat})
             names << QByteArray(key.name);
         return names;
     }();
@@ -468,7 +474,7 @@ inline QString checkSettingsStore(const QByteArray &bytes, const QString &folder
                 if (text != expected.value(QString::fromLatin1(name), QStringLiteral("<missing>")))
                     return QStringLiteral("%1 reads as %2, the file holds %3")
                         .arg(shown(QString::fromLatin1(name)), shown(text),
-                             shown(expected.value(QString::fromLatin1(name), QStringLiteral("<missing>"))));
+                            shown(expected.value(QString::fromLatin1(name), QStringLiteral("<missing>"))));
                 before.insert(QString::fromLatin1(name), text);
             }
             store.write(written.toLatin1().constData(), value);

@@ -35,8 +35,7 @@ public:
     void open(const QString &address) override
     {
         // Addresses are written without a scheme; a local file is a path.
-        const QUrl url = QFileInfo::exists(address) ? QUrl::fromLocalFile(address)
-                                                    : QUrl::fromUserInput(address);
+        const QUrl url = QFileInfo::exists(address) ? QUrl::fromLocalFile(address) : QUrl::fromUserInput(address);
         QDesktopServices::openUrl(url);
     }
 };
@@ -52,8 +51,7 @@ public:
 
     bool question(Icon icon, const QString &text, const QString &title, bool noIsDefault) override
     {
-        QMessageBox box(boxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No,
-                        QApplication::activeWindow());
+        QMessageBox box(boxIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
         box.setDefaultButton(noIsDefault ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;
     }
@@ -153,18 +151,18 @@ Environment makeProductionEnvironment()
     // not take the start down, so it is made safe before QSettings reads it.
     guarded([] {
         makeValuesText(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                       + QStringLiteral("/Orbilex/Orbilex.conf"));
+            + QStringLiteral("/Orbilex/Orbilex.conf"));
     });
 #endif
     auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                QString::fromLatin1(kProgramTitle), QString::fromLatin1(kProgramTitle));
+        QString::fromLatin1(kProgramTitle), QString::fromLatin1(kProgramTitle));
     env.settings = std::make_unique<SettingsStore>(std::move(settings));
     env.clock = std::make_unique<SystemClock>();
     env.shell = std::make_unique<DesktopShell>();
     env.dialogs = makeMessageBoxes();
     env.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
     // A database put beside userdb.ini is the user's own and comes first.
-    env.ipDatabase = std::make_unique<MmdbDatabase>(QStringList{env.programFolder.absolutePath(), executableFolder});
+    env.ipDatabase = std::make_unique<MmdbDatabase>(QStringList {env.programFolder.absolutePath(), executableFolder});
     env.autostartFolder
         = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
     return env;

@@ -16,7 +16,6 @@ namespace {
 constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 constexpr QByteArrayView kTextForm = "@Text(";
 
-
 bool isBlank(char16_t c)
 {
     return c == u' ' || c == u'\t';

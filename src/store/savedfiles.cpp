@@ -68,8 +68,8 @@ void replaceWhole(const QString &file, const QByteArray &bytes)
     if (!syncToDisk(fresh.fileName()))
         throw AppError::pathFileAccess();
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(fresh.fileName().toStdU16String()),
-                            std::filesystem::path(file.toStdU16String()), error);
+    std::filesystem::rename(
+        std::filesystem::path(fresh.fileName().toStdU16String()), std::filesystem::path(file.toStdU16String()), error);
     if (error)
         throw AppError::pathFileAccess();
     fresh.setAutoRemove(false);
@@ -186,11 +186,11 @@ int removeStaleTemporaries(const QString &file)
     // "<file>.orbilex-XXXXXX", what QSettings' own save leaves beside that
     // (".XXXXXX" more), and the lock files of either.
     const QRegularExpression leftover(u'^' + QRegularExpression::escape(info.fileName())
-                                      + QStringLiteral("\\.orbilex-[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?(\\.lock)?$"));
+        + QStringLiteral("\\.orbilex-[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?(\\.lock)?$"));
     const auto leftovers = [&] {
         QStringList names;
-        for (const QString &name : folder.entryList({info.fileName() + QStringLiteral(".orbilex-*")},
-                                                    QDir::Files | QDir::Hidden | QDir::System))
+        for (const QString &name : folder.entryList(
+                 {info.fileName() + QStringLiteral(".orbilex-*")}, QDir::Files | QDir::Hidden | QDir::System))
             if (leftover.match(name).hasMatch())
                 names << name;
         return names;

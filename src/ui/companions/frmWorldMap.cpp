@@ -80,8 +80,8 @@ protected:
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
         style()->drawItemText(&painter, rect().adjusted(2, 0, -2, 0),
-                              Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
-                              caption, QPalette::ButtonText);
+            Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(), caption,
+            QPalette::ButtonText);
     }
 };
 
@@ -153,7 +153,7 @@ frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
         cmbWMCountry->addItem(countries->itemText(i));
     cmbWMCountry->setCurrentIndex(-1);
     connect(cmbWMCountry, &QComboBox::currentIndexChanged, this,
-            [this](int index) { guarded([&] { cmbWMCountryChanged(index); }); });
+        [this](int index) { guarded([&] { cmbWMCountryChanged(index); }); });
     connect(cmdEdit, &QPushButton::clicked, this, [this] { guarded([&] { enterEditMode(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([&] { leaveEditMode(); }); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -225,12 +225,12 @@ void frmWorldMap::buildWindow()
     place(panel, 4410, 6120, 3315, 750);
     const auto openProfile = [this] {
         m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
-                          + QStringLiteral("/mapmachine/profiles/") + m_main.fipsList()->currentText().trimmed().toLower()
-                          + QStringLiteral(".html"));
+            + QStringLiteral("/mapmachine/profiles/") + m_main.fipsList()->currentText().trimmed().toLower()
+            + QStringLiteral(".html"));
     };
     const auto openWorld = [this] {
         m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
-                          + QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
+            + QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
     };
     imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
     imgNGeo->setPixmap(serviceLogo());
@@ -279,7 +279,7 @@ void frmWorldMap::buildWindow()
     }
     for (QLabel *readout : {txtLeft, txtTop})
         setFontOnShow(readout, small);
-    for (QWidget *w : std::initializer_list<QWidget *>{linX, linY, txtLeft, txtTop}) {
+    for (QWidget *w : std::initializer_list<QWidget *> {linX, linY, txtLeft, txtTop}) {
         passMouse(w);
         w->hide();
     }
@@ -297,7 +297,7 @@ void frmWorldMap::buildRuler()
         setFontOnShow(l, terminal);
         l->setAlignment(Qt::AlignCenter);
         place(l, rulerLeft(column), kRulerTopTwips - (raised ? kRulerHeightTwips : 0), kRulerWidthTwips,
-              kRulerHeightTwips);
+            kRulerHeightTwips);
         passMouse(l);
     };
     int number = 3;
@@ -320,7 +320,7 @@ void frmWorldMap::applyFonts()
     for (const auto &[w, f] : std::as_const(m_fontsOnShow))
         w->setFont(f);
     m_fontsOnShow.clear();
-    for (QWidget *w : std::initializer_list<QWidget *>{lblCurTime, txtLeft, txtTop})
+    for (QWidget *w : std::initializer_list<QWidget *> {lblCurTime, txtLeft, txtTop})
         w->adjustSize();
 }
 
@@ -340,13 +340,13 @@ void frmWorldMap::Load()
 
     guarded([&] { setWindowIcon(m_main.windowIcon()); });
     guarded([&] {
-        restoreWindowPosition(*m_env.settings, keys::Left_World, keys::Top_World, this,
-                              QPoint(kLeftDefaultTwips, kTopDefaultTwips));
+        restoreWindowPosition(
+            *m_env.settings, keys::Left_World, keys::Top_World, this, QPoint(kLeftDefaultTwips, kTopDefaultTwips));
     });
     guarded([&] {
         const QCursor hand = m_main.aboutButton()->cursor();
-        for (QWidget *w : std::initializer_list<QWidget *>{cmdEdit, cmdCancel, cmdClose, imgNGeo, lblGeoCountry,
-                                                           lblGeoWorld})
+        for (QWidget *w :
+            std::initializer_list<QWidget *> {cmdEdit, cmdCancel, cmdClose, imgNGeo, lblGeoCountry, lblGeoWorld})
             w->setCursor(hand);
     });
     // Through no selection, so the main list's country arrives as a change and
@@ -517,7 +517,7 @@ void frmWorldMap::trackPointer(QPoint twips)
     linY->setGeometry(twipsToPixels(x), 0, 1, height());
     txtTop->move(0, twipsToPixels(y + 1));
     txtLeft->move(twipsToPixels(x + 1), 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{linX, linY, txtTop, txtLeft}) {
+    for (QWidget *w : std::initializer_list<QWidget *> {linX, linY, txtTop, txtLeft}) {
         w->show();
         w->raise();
     }

@@ -12,8 +12,7 @@ namespace orbilex {
 // The platform's list-box prefix search: the first entry that begins with
 // text, letter case ignored, looking at the entries after start to the end,
 // then from the first entry up to start itself.
-template<typename EntryAt>
-std::optional<int> findPrefixAfter(int count, EntryAt entryAt, QStringView text, int start)
+template<typename EntryAt> std::optional<int> findPrefixAfter(int count, EntryAt entryAt, QStringView text, int start)
 {
     if (count <= 0)
         return std::nullopt;
@@ -30,8 +29,7 @@ std::optional<int> findPrefixAfter(int count, EntryAt entryAt, QStringView text,
 
 // The first entry from the top that begins with prefix, letter case ignored;
 // the empty prefix matches the first entry.
-template<typename EntryAt>
-std::optional<int> findPrefixFromTop(int count, EntryAt entryAt, QStringView prefix)
+template<typename EntryAt> std::optional<int> findPrefixFromTop(int count, EntryAt entryAt, QStringView prefix)
 {
     for (int i = 0; i < count; ++i)
         if (QStringView(entryAt(i)).startsWith(prefix, Qt::CaseInsensitive))
@@ -42,8 +40,7 @@ std::optional<int> findPrefixFromTop(int count, EntryAt entryAt, QStringView pre
 // The distinguishing-sign box: which entry a typed text chooses. A single
 // letter chooses only the country whose sign is that one letter; a longer text
 // prefers an exact match (letter case counts) over the prefix search.
-template<typename EntryAt>
-std::optional<int> signRuleChoice(int count, EntryAt entryAt, const QString &text)
+template<typename EntryAt> std::optional<int> signRuleChoice(int count, EntryAt entryAt, const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())

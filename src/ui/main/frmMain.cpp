@@ -7,8 +7,8 @@
 #include "platform/apperror.h"
 #include "ui/compactcombobox.h"
 #include "ui/flags.h"
-#include "ui/toolicons.h"
 #include "ui/main/fields.h"
+#include "ui/toolicons.h"
 #include "ui/windowparts.h"
 
 #include <QCheckBox>
@@ -49,8 +49,8 @@ QPushButton *button(QWidget *parent, const char *objectName, const char *caption
 
 QLabel *linkCaption(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
 {
-    auto *l = named(new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromLatin1(caption)), parent),
-                    objectName);
+    auto *l = named(
+        new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromLatin1(caption)), parent), objectName);
     l->setToolTip(QString::fromLatin1(toolTip));
     l->setCursor(Qt::PointingHandCursor);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -144,9 +144,9 @@ void frmMain::connectButtons()
     for (const OverrideField &f : kOverrideFields) {
         QWidget *field = findChild<QWidget *>(QLatin1StringView(f.field));
         connect(findChild<QPushButton *>(QLatin1StringView(f.editButton)), &QPushButton::clicked, this,
-                [this, key = f.key, field] { editField(key, field); });
+            [this, key = f.key, field] { editField(key, field); });
         connect(findChild<QPushButton *>(QLatin1StringView(f.resetButton)), &QPushButton::clicked, this,
-                [this, key = f.key] { resetField(key); });
+            [this, key = f.key] { resetField(key); });
     }
     connect(cmdDefCount, &QPushButton::clicked, this, &frmMain::resetCountry);
     connect(cmdResetDB, &QPushButton::clicked, this, &frmMain::resetFile);
@@ -168,8 +168,8 @@ void frmMain::connectLists()
 
 std::size_t frmMain::fieldIndex(const char *objectName)
 {
-    const auto it = std::ranges::find_if(kFieldChecks,
-                                         [&](const FieldCheck &f) { return qstrcmp(f.objectName, objectName) == 0; });
+    const auto it = std::ranges::find_if(
+        kFieldChecks, [&](const FieldCheck &f) { return qstrcmp(f.objectName, objectName) == 0; });
     Q_ASSERT(it != kFieldChecks.end());
     return std::size_t(it - kFieldChecks.begin());
 }
@@ -215,8 +215,8 @@ void frmMain::buildWindow()
 
     // Every field names itself by its check box caption, for screen readers.
     const auto speak = [this](const char *check, QWidget *field) {
-        const auto it = std::ranges::find_if(kFieldChecks,
-                                             [&](const FieldCheck &f) { return qstrcmp(f.objectName, check) == 0; });
+        const auto it = std::ranges::find_if(
+            kFieldChecks, [&](const FieldCheck &f) { return qstrcmp(f.objectName, check) == 0; });
         field->setAccessibleName(spokenCaption(it->caption));
     };
     speak("chkCountryName", cmbCountryName);
@@ -406,24 +406,24 @@ QGroupBox *frmMain::buildOtherGroup()
     cmbCity = named(new CompactComboBox(44, group), "cmbCity");
     cmbCity->setMaxVisibleItems(25);
     cmdLatMore = button(group, "cmdLatMore", "latitudes", "latitude and longitude of all USA cities");
-    cmdAirport = button(group, "cmdAirport", "Country Air&port Codes",
-                        "online webpage showing airport codes of this country");
-    cmdTimeServer = button(group, "cmdTimeServer", "World Clock Server",
-                           "displays current time of country in World Clock Server");
+    cmdAirport
+        = button(group, "cmdAirport", "Country Air&port Codes", "online webpage showing airport codes of this country");
+    cmdTimeServer = button(
+        group, "cmdTimeServer", "World Clock Server", "displays current time of country in World Clock Server");
 
     int row = 0;
-    const auto add = [&](const char *check, QWidget *field, const char *edit, const char *reset,
-                         QWidget *extra = nullptr) {
-        g->addWidget(fieldCheck(check), row, 0);
-        g->addWidget(field, row, 1);
-        if (extra)
-            g->addWidget(extra, row, 2);
-        if (edit)
-            g->addWidget(overrideButton(edit, true), row, 3);
-        if (reset)
-            g->addWidget(overrideButton(reset, false), row, 4);
-        ++row;
-    };
+    const auto add
+        = [&](const char *check, QWidget *field, const char *edit, const char *reset, QWidget *extra = nullptr) {
+              g->addWidget(fieldCheck(check), row, 0);
+              g->addWidget(field, row, 1);
+              if (extra)
+                  g->addWidget(extra, row, 2);
+              if (edit)
+                  g->addWidget(overrideButton(edit, true), row, 3);
+              if (reset)
+                  g->addWidget(overrideButton(reset, false), row, 4);
+              ++row;
+          };
     add("chkLongName", txtLongName, "cmdLongEdit", "cmdLongDef");
     add("chkType", txtType, "cmdTypeEdit", "cmdTypeDef");
     add("chkDep", txtDep, "cmdDep", "cmdDepDef");
@@ -487,10 +487,10 @@ QWidget *frmMain::buildButtonRow()
     for (QPushButton *b : {cmdSelAll, cmdDSelAll})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 20);
 
-    for (QWidget *w : std::initializer_list<QWidget *>{cmdCopySel, cmdCopyAll, cmdSelAll, cmdDSelAll, cmdPrintVer})
+    for (QWidget *w : std::initializer_list<QWidget *> {cmdCopySel, cmdCopyAll, cmdSelAll, cmdDSelAll, cmdPrintVer})
         h->addWidget(w);
     h->addSpacing(10);
-    for (QWidget *w : std::initializer_list<QWidget *>{cmdMapShow, cmdIP2Location, cmdISOLang, cmdAbout, cmdHelp})
+    for (QWidget *w : std::initializer_list<QWidget *> {cmdMapShow, cmdIP2Location, cmdISOLang, cmdAbout, cmdHelp})
         h->addWidget(w);
     h->addSpacing(10);
     h->addWidget(cmdResetDB);

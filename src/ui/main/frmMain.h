@@ -259,7 +259,7 @@ private:
     QPushButton *cmdTimeServer = nullptr;
     QLineEdit *txtLog = nullptr;
 
-    std::array<QCheckBox *, 23> m_fieldChecks{};
+    std::array<QCheckBox *, 23> m_fieldChecks {};
 
     QPushButton *cmdCopySel = nullptr;
     QPushButton *cmdCopyAll = nullptr;

@@ -55,8 +55,8 @@ void frmMain::timClockTick()
 {
     const QDateTime utc = m_env.clock->utcNow();
     // The title shows the country time of the previous tick.
-    setWindowTitle(QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ")
-                   + txtcTime->text());
+    setWindowTitle(
+        QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ") + txtcTime->text());
     guarded([&] {
         if (trayEnabled() && m_frmSysTray)
             m_frmSysTray->setToolTip(windowTitle());

@@ -114,7 +114,7 @@ void frmMain::connectCompanions()
 {
     for (const CompanionInfo &c : kCompanions)
         connect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
-                [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
+            [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
     connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([&] { showAbout(true); }); });
     // Once shown, the map checks its file for the country. The map may be made
     // by this very click, too late to connect to the button itself.

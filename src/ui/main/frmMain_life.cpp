@@ -24,9 +24,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QStringListModel>
 #include <QPushButton>
 #include <QSettings>
+#include <QStringListModel>
 #include <QTime>
 
 namespace orbilex {
@@ -114,7 +114,7 @@ void frmMain::Load()
     // Filled lists start with nothing selected; from here on a selection runs
     // its reaction.
     for (QComboBox *list : {cmbCountryName, cmbCountryCode, cmbTLD, cmbFIPS, cmbCode, cmbIOC, cmbCurrencyCode,
-                            cmbLanguage, cmbISO3, cmbDSCode})
+             cmbLanguage, cmbISO3, cmbDSCode})
         list->setCurrentIndex(-1);
     connectLists();
     reopenCompanions();
@@ -154,8 +154,7 @@ void frmMain::loadFieldChecks()
 namespace {
 
 // One call per list: appending entry by entry costs a millisecond at start.
-template<typename Rows, typename Text>
-void fill(QComboBox *list, const Rows &rows, Text text)
+template<typename Rows, typename Text> void fill(QComboBox *list, const Rows &rows, Text text)
 {
     QStringList entries;
     entries.reserve(qsizetype(rows.size()));
@@ -276,9 +275,10 @@ void frmMain::Unload(int exitCode)
     settings.write(keys::chkOption, settingText(chkOption));
     settings.write(keys::chkSelHtml, settingText(chkSelHtml));
     settings.write(keys::chkDST, settingText(chkDST));
-    settings.write(keys::wState, isMinimized() ? QStringLiteral("1")
-                                 : isMaximized() ? QStringLiteral("2")
-                                                 : QStringLiteral("0"));
+    settings.write(keys::wState,
+        isMinimized()       ? QStringLiteral("1")
+            : isMaximized() ? QStringLiteral("2")
+                            : QStringLiteral("0"));
     settings.write(keys::wVis, truthText(isVisible()));
     writeCompanionState();
     unloadCompanions();

@@ -2,16 +2,16 @@
 // the desktop. Only the domain link checks its input first.
 
 #include "data/text.h"
-#include "ui/main/recordexport.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/links.h"
+#include "ui/main/recordexport.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -37,19 +37,19 @@ void frmMain::connectLinks()
     connect(cmdMoreInfo, &QPushButton::clicked, this, &frmMain::openTldLink);
     connect(lblIOCUrl, &QLabel::linkActivated, this, [=, this] { open(olympicAddress(cmbIOC->currentText())); });
     connect(lblMoreCur, &QLabel::linkActivated, this, [=, this] { open(currencyAddress(cmbFIPS->currentText())); });
-    connect(lblCurPic, &QLabel::linkActivated, this,
-            [=, this] { open(banknoteAddress(cmbCountryCode->currentText())); });
-    connect(cmdAirport, &QPushButton::clicked, this,
-            [=, this] { open(airportAddress(cmbCountryName->currentText())); });
+    connect(
+        lblCurPic, &QLabel::linkActivated, this, [=, this] { open(banknoteAddress(cmbCountryCode->currentText())); });
+    connect(
+        cmdAirport, &QPushButton::clicked, this, [=, this] { open(airportAddress(cmbCountryName->currentText())); });
     connect(cmdTimeServer, &QPushButton::clicked, this,
-            [=, this] { open(worldClockAddress(cmbCountryCode->currentText())); });
+        [=, this] { open(worldClockAddress(cmbCountryCode->currentText())); });
     connect(cmdCiaURL, &QPushButton::clicked, this, [this] { openExtraInformation(m_env, txtUrl->text()); });
     connect(cmdHelp, &QPushButton::clicked, this, [=, this] { open(m_env.programFile(QStringLiteral("readme.htm"))); });
     connect(cmdZoom, &QPushButton::clicked, this, &frmMain::enlargeFlag);
     connect(cmdFlag, &QPushButton::clicked, this, &frmMain::enlargeFlag);
     connect(cmdCopy, &QPushButton::clicked, this, &frmMain::copyFlag);
     connect(cmdFlagCopy, &QPushButton::clicked, this, &frmMain::copyFlag);
-    for (QWidget *w : std::initializer_list<QWidget *>{txtUrl, txtPInfo, picFlag})
+    for (QWidget *w : std::initializer_list<QWidget *> {txtUrl, txtPInfo, picFlag})
         w->installEventFilter(this);
 }
 
@@ -69,7 +69,7 @@ void frmMain::enlargeFlag()
         m_env.shell->open(largeFlagAddress(fips));
     else
         m_env.dialogs->message(Dialogs::Icon::Information, noLargeFlagMessage(cmbCountryName->currentText()),
-                               QString::fromLatin1(kProgramTitle));
+            QString::fromLatin1(kProgramTitle));
 }
 
 void frmMain::copyFlag()
@@ -86,8 +86,9 @@ bool frmMain::linkEvent(QObject *watched, QEvent *event)
         const bool enter = event->type() == QEvent::KeyPress
             && (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return
                 || static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
-        if (enter || (event->type() == QEvent::MouseButtonRelease
-                      && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)) {
+        if (enter
+            || (event->type() == QEvent::MouseButtonRelease
+                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)) {
             openExtraInformation(m_env, field->text());
             return enter;
         }

@@ -69,8 +69,8 @@ void frmMain::editField(const char *key, QWidget *field)
         if (k == QLatin1StringView("GMT"))
             prompt += kCrLf + kCrLf + QStringLiteral("Please follow the syntax or it would not work:") + kCrLf
                 + QStringLiteral("+hh:mm:ss OR -hh:mm:ss");
-        const QString answer = m_env.dialogs->input(prompt, title() + QStringLiteral(" - editing database..."),
-                                                    fieldText(field));
+        const QString answer
+            = m_env.dialogs->input(prompt, title() + QStringLiteral(" - editing database..."), fieldText(field));
         if (!answer.isEmpty()) {
             setFieldText(field, answer);
             if (field == txtGMT)
@@ -82,9 +82,8 @@ void frmMain::editField(const char *key, QWidget *field)
         cmbCountryName->setFocus();
     } catch (const AppError &error) {
         m_env.dialogs->message(Dialogs::Icon::Warning,
-                               errorText(error)
-                                   + QStringLiteral("try to register DLLs again using the option provided in About window"),
-                               title());
+            errorText(error) + QStringLiteral("try to register DLLs again using the option provided in About window"),
+            title());
     }
 }
 
@@ -93,13 +92,12 @@ void frmMain::resetField(const char *key)
     try {
         const QString k = QLatin1StringView(key);
         if (!QFileInfo::exists(userDbPath())) {
-            m_env.dialogs->message(Dialogs::Icon::Information, QStringLiteral("It is already the default database!"),
-                                   title());
+            m_env.dialogs->message(
+                Dialogs::Icon::Information, QStringLiteral("It is already the default database!"), title());
         } else if (m_env.dialogs->question(Dialogs::Icon::Question,
-                                           QStringLiteral("Default value for ") + k
-                                               + QStringLiteral(" will be applied after you push Yes,") + kCrLf
-                                               + QStringLiteral("Continue?"),
-                                           title(), false)) {
+                       QStringLiteral("Default value for ") + k + QStringLiteral(" will be applied after you push Yes,")
+                           + kCrLf + QStringLiteral("Continue?"),
+                       title(), false)) {
             m_ini.SetFile(userDbPath());
             m_ini.WriteValue(currentSection(), k, QString());
             Redisplay();
@@ -114,13 +112,13 @@ void frmMain::resetCountry()
 {
     try {
         if (!QFileInfo::exists(userDbPath())) {
-            m_env.dialogs->message(Dialogs::Icon::Information, QStringLiteral("It is already default database!"),
-                                   title());
+            m_env.dialogs->message(
+                Dialogs::Icon::Information, QStringLiteral("It is already default database!"), title());
         } else if (m_env.dialogs->question(Dialogs::Icon::Question,
-                                           QStringLiteral("Default values for ") + cmbCountryName->currentText()
-                                               + QStringLiteral(" will be applied after you push Yes,") + kCrLf
-                                               + QStringLiteral("Continue?"),
-                                           title(), false)) {
+                       QStringLiteral("Default values for ") + cmbCountryName->currentText()
+                           + QStringLiteral(" will be applied after you push Yes,") + kCrLf
+                           + QStringLiteral("Continue?"),
+                       title(), false)) {
             m_ini.SetFile(userDbPath());
             m_ini.Sections().RemoveSection(currentSection());
             Redisplay();
@@ -137,8 +135,7 @@ void frmMain::resetCountry()
 void frmMain::resetFile()
 {
     guarded([&] {
-        const bool yes = m_env.dialogs->question(
-            Dialogs::Icon::Warning,
+        const bool yes = m_env.dialogs->question(Dialogs::Icon::Warning,
             QStringLiteral("This will remove \"userdb.ini\" which contains your own given information,") + kCrLf
                 + QStringLiteral("Are you sure?"),
             title(), true);

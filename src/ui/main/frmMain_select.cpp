@@ -60,8 +60,8 @@ void frmMain::SelectCountry()
         picFlag->setPixmap(flag.isNull() ? imgEmpty->pixmap() : flag);
     });
     guarded([&] {
-        setWindowTitle(QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ")
-                       + txtcTime->text());
+        setWindowTitle(
+            QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ") + txtcTime->text());
     });
     guarded([&] { CheckDST(); });
     guarded([&] { fieldCheck("chkCityAll")->setEnabled(cmbCity->count() >= 2); });
@@ -126,8 +126,8 @@ void frmMain::applyOverrides(int country)
         const QString value = section.value(QString::fromLatin1(key).toCaseFolded());
         if (value.isEmpty())
             continue;
-        const auto field = std::ranges::find_if(kOverrideFields,
-                                                [&](const OverrideField &f) { return qstrcmp(f.key, key) == 0; });
+        const auto field
+            = std::ranges::find_if(kOverrideFields, [&](const OverrideField &f) { return qstrcmp(f.key, key) == 0; });
         setFieldText(findChild<QWidget *>(QLatin1StringView(field->field)), value);
         if (qstrcmp(key, "GMT") == 0)
             m_gmtIsUsers = true;
