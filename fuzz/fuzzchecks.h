@@ -4,20 +4,21 @@
 // or an empty text when the input was handled as it must be; crashes and
 // undefined behaviour are left to the sanitizers.
 
+#include "store/storedvalues.h"
 #include "data/codelists.h"
 #include "data/countries.h"
 #include "data/dialing.h"
 #include "data/text.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "platform/ipdatabase.h"
 #include "store/inistore.h"
 #include "store/savedfiles.h"
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
-#include "ui/companions/worldlocations.h"
-#include "ui/ipconvert.h"
-#include "ui/main/codesearch.h"
-#include "ui/main/windowmath.h"
+#include "store/worldlocations.h"
+#include "viewlogic/ipconvert.h"
+#include "viewlogic/codesearch.h"
+#include "viewlogic/windowmath.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "fakes.h"
 #include "mainwindow.h"
-#include "ui/companions/abouttexts.h"
+#include "viewlogic/abouttexts.h"
 #include "ui/companions/frmAbout.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "store/inistore.h"
 
 #include <QDirIterator>

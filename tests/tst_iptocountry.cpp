@@ -7,7 +7,7 @@
 #include "mainwindow.h"
 #include "platform/mmdbdatabase.h"
 #include "ui/companions/frmIP2Location.h"
-#include "ui/ipconvert.h"
+#include "viewlogic/ipconvert.h"
 
 #include <QClipboard>
 #include <QFile>

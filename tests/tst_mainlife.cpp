@@ -2,8 +2,8 @@
 // written at unload, the start state, hiding, and the options panel.
 
 #include "mainwindow.h"
-#include "ui/main/fields.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/fields.h"
+#include "viewlogic/windowmath.h"
 
 #include <QDir>
 #include <QFile>

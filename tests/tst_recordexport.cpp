@@ -1,4 +1,4 @@
-#include "ui/main/recordexport.h"
+#include "viewlogic/recordexport.h"
 
 #include <QTest>
 

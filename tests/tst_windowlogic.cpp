@@ -1,11 +1,12 @@
 // The arithmetic behind the main window, without a window: searches,
 // type-ahead, stored numbers, the options panel's steps and the links.
 
+#include "store/storedvalues.h"
 #include "data/codelists.h"
 #include "data/text.h"
-#include "ui/main/codesearch.h"
-#include "ui/main/links.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/codesearch.h"
+#include "viewlogic/links.h"
+#include "viewlogic/windowmath.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "data/countries.h"
 #include "mainwindow.h"
 #include "ui/companions/frmWorldMap.h"
-#include "ui/companions/worldlocations.h"
+#include "store/worldlocations.h"
 #include "ui/companions/worldmarkers.h"
 
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 // Everything through which the program touches the world: built once at start
 // and handed to every window, so tests can put their own pieces in.
 
+#include "common/program.h"
 #include "platform/ipdatabase.h"
 #include "platform/trayicon.h"
 #include "store/settingsstore.h"
@@ -77,7 +78,5 @@ struct Environment {
         return {};
     }
 };
-
-inline constexpr const char *kProgramTitle = "Orbilex";
 
 } // namespace orbilex

@@ -1,6 +1,6 @@
 #include "platform/mmdbdatabase.h"
 
-#include "ui/ipconvert.h"
+#include "viewlogic/ipconvert.h"
 
 #include <QCryptographicHash>
 #include <QDir>

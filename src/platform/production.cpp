@@ -1,6 +1,6 @@
 #include "platform/production.h"
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "platform/mmdbdatabase.h"
 #include "store/savedfiles.h"
 

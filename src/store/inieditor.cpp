@@ -1,7 +1,7 @@
 #include "store/inieditor.h"
 
 #include "data/windows1252.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 
 #include <QSet>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #include "store/inistore.h"
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "store/inieditor.h"
 #include "store/savedfiles.h"
 

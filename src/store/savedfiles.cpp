@@ -1,6 +1,6 @@
 #include "store/savedfiles.h"
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+#include "store/storedvalues.h"
 #include "ui/windowparts.h"
 
 #include <QGuiApplication>

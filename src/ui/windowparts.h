@@ -5,7 +5,7 @@
 
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -17,6 +17,7 @@
 // the process to the moment the first frame was painted, leaving out the
 // teardown that follows.
 
+#include "store/storedvalues.h"
 #include "data/countries.h"
 #include "data/text.h"
 #include "desktop/systemtray.h"
@@ -24,10 +25,10 @@
 #include "platform/mmdbdatabase.h"
 #include "platform/production.h"
 #include "store/settingskeys.h"
-#include "ui/ipconvert.h"
-#include "ui/main/fields.h"
+#include "viewlogic/ipconvert.h"
+#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QComboBox>

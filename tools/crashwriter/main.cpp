@@ -10,10 +10,10 @@
 // refused; killed before that, the file must still hold either its old or
 // its new content.
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "store/inistore.h"
 #include "store/savedfiles.h"
-#include "ui/companions/worldlocations.h"
+#include "store/worldlocations.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "ui/companions/companionwindow.h"
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/windowparts.h"
 
 #include <QCloseEvent>

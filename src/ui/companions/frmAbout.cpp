@@ -4,9 +4,9 @@
 
 #include "ui/companions/frmAbout.h"
 
-#include "platform/apperror.h"
-#include "ui/companions/abouttexts.h"
-#include "ui/main/fields.h"
+#include "common/apperror.h"
+#include "viewlogic/abouttexts.h"
+#include "viewlogic/fields.h"
 
 #include <QDir>
 #include <QFileInfo>

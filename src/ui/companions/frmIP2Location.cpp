@@ -1,13 +1,14 @@
 // The IP-to-country window.
 
+#include "store/storedvalues.h"
 #include "ui/companions/frmIP2Location.h"
 
 #include "desktop/XPButton.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "store/settingskeys.h"
-#include "ui/ipconvert.h"
+#include "viewlogic/ipconvert.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
 

@@ -4,9 +4,9 @@
 
 #include "data/isolanguages.h"
 #include "desktop/XPButton.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
 

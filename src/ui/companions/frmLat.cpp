@@ -3,9 +3,9 @@
 #include "ui/companions/frmLat.h"
 
 #include "data/latitudes.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 #include "ui/windowparts.h"
 
 #include <QApplication>

@@ -2,11 +2,11 @@
 
 #include "ui/companions/frmWorldMap.h"
 
-#include "platform/apperror.h"
-#include "ui/companions/worldlocations.h"
+#include "common/apperror.h"
+#include "store/worldlocations.h"
 #include "ui/companions/worldmarkers.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 #include "ui/windowparts.h"
 
 #include <QCloseEvent>

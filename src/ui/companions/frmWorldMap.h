@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/companions/companionwindow.h"
 
 #include <QByteArray>

@@ -4,10 +4,10 @@
 
 #include "desktop/frmSysTray.h"
 #include "desktop/XPButton.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/compactcombobox.h"
 #include "ui/flags.h"
-#include "ui/main/fields.h"
+#include "viewlogic/fields.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
 

@@ -2,9 +2,9 @@
 
 #include "platform/environment.h"
 #include "store/inistore.h"
-#include "ui/main/codesearch.h"
-#include "ui/main/recordexport.h"
-#include "ui/main/windowmath.h"
+#include "viewlogic/codesearch.h"
+#include "viewlogic/recordexport.h"
+#include "viewlogic/windowmath.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -2,8 +2,9 @@
 // three clocks, the title and the tray tooltip; the rule shifts the GMT
 // deviation by whole months.
 
+#include "store/storedvalues.h"
 #include "desktop/frmSysTray.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "time/dst.h"
 #include "time/gmt.h"
 #include "ui/main/frmMain.h"

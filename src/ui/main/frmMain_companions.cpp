@@ -1,7 +1,7 @@
 // The companion windows: loaded on first need, hidden until shown, reopened
 // at start when they were open at exit, and unloaded with the main window.
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/companions/frmAbout.h"
 #include "ui/companions/frmIP2Location.h"
 #include "ui/companions/frmISOLang.h"

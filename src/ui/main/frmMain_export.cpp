@@ -2,9 +2,9 @@
 // a picture, and a printable HTML page opened in the browser. Every value is
 // read from what the window shows, overrides and daylight saving included.
 
-#include "ui/main/fields.h"
+#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/recordexport.h"
+#include "viewlogic/recordexport.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,15 +1,16 @@
 // Window life: load, the stored choices, the options panel, hiding, closing
 // and unload.
 
+#include "store/storedvalues.h"
 #include "data/codelists.h"
 #include "data/countries.h"
 #include "data/dialing.h"
 #include "data/text.h"
 #include "desktop/frmSysTray.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "store/savedfiles.h"
-#include "ui/companions/worldlocations.h"
-#include "ui/main/fields.h"
+#include "store/worldlocations.h"
+#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
 #include "ui/windowparts.h"
 

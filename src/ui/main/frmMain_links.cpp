@@ -3,8 +3,8 @@
 
 #include "data/text.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/links.h"
-#include "ui/main/recordexport.h"
+#include "viewlogic/links.h"
+#include "viewlogic/recordexport.h"
 
 #include <QApplication>
 #include <QClipboard>

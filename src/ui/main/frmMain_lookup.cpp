@@ -1,7 +1,7 @@
 // Lookup by code: every code box is also a way in. Typing a code, or picking
 // an entry of a box's list, selects the country that has it.
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/main/frmMain.h"
 
 #include <QComboBox>

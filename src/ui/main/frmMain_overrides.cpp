@@ -1,8 +1,8 @@
 // User overrides: ten fields of any country may be replaced by the user's own
 // text, kept in userdb.ini beside the program, one section per country index.
 
-#include "platform/apperror.h"
-#include "ui/main/fields.h"
+#include "common/apperror.h"
+#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
 
 #include <QCheckBox>

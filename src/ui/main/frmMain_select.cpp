@@ -1,17 +1,18 @@
 // Selection and display: the one road every choice of a country takes.
 
+#include "store/storedvalues.h"
 #include "data/cities.h"
 #include "data/countries.h"
 #include "data/dialing.h"
 #include "data/prefixnotes.h"
 #include "data/records.h"
 #include "data/text.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/companions/frmWorldMap.h"
 #include "ui/flags.h"
-#include "ui/main/fields.h"
+#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/links.h"
+#include "viewlogic/links.h"
 
 #include <QApplication>
 #include <QCheckBox>

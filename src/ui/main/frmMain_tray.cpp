@@ -4,9 +4,9 @@
 
 #include "desktop/frmSysTray.h"
 #include "desktop/mdlRegistryII.h"
-#include "platform/apperror.h"
+#include "common/apperror.h"
 #include "ui/main/frmMain.h"
-#include "ui/main/links.h"
+#include "viewlogic/links.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "ui/companions/abouttexts.h"
+#include "viewlogic/abouttexts.h"
 
-#include "platform/environment.h"
+#include "common/program.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "ui/companions/worldlocations.h"
+#include "store/worldlocations.h"
 
 #include "store/savedfiles.h"
-#include "ui/main/windowmath.h"
+#include "store/storedvalues.h"
 
 #include <QFile>
 #include <QFileInfo>

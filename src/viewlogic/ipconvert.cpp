@@ -1,4 +1,4 @@
-#include "ui/ipconvert.h"
+#include "viewlogic/ipconvert.h"
 
 #include "data/codelists.h"
 #include "data/countries.h"

@@ -4,7 +4,7 @@
 // only its own form of the one line it changes, and only by renaming a
 // complete new file into place.
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "ui/main/links.h"
+#include "viewlogic/links.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -36,10 +36,6 @@ inline int pixelsToTwips(int pixels)
 // it is larger than the area). No screens leave it where it is.
 QPoint reachablePosition(QPoint topLeft, QSize size, const QList<QRect> &screens);
 
-// A stored number: decimal text, blanks around it allowed, cut to its integer
-// part. Missing, non-numeric and out-of-range text has none.
-std::optional<int> storedNumber(const QString &text);
-
 // The options panel is revealed by growing the window's outer height in
 // steps of 100 twips until it is 900 twips taller than when it was created,
 // and hidden by shrinking it back.

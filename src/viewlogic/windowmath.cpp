@@ -1,6 +1,5 @@
-#include "ui/main/windowmath.h"
+#include "viewlogic/windowmath.h"
 
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -33,18 +32,6 @@ long long inside(long long pos, long long length, long long lo, long long hi)
 }
 
 } // namespace
-
-std::optional<int> storedNumber(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    const double whole = std::trunc(value);
-    if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(whole);
-}
 
 QPoint reachablePosition(QPoint topLeft, QSize size, const QList<QRect> &screens)
 {

@@ -2,7 +2,7 @@
 // The About window's fixed texts and the messages of its maintenance buttons,
 // kept apart from the window so they can be read and checked on their own.
 
-#include "platform/apperror.h"
+#include "common/apperror.h"
 
 #include <QDateTime>
 #include <QString>

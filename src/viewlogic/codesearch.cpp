@@ -1,4 +1,4 @@
-#include "ui/main/codesearch.h"
+#include "viewlogic/codesearch.h"
 
 namespace orbilex {
 
