@@ -172,6 +172,8 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orbilex"));
     QApplication::setOrganizationName(QStringLiteral("Orbilex"));
+    // Ties the windows to the installed launcher (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.orbilex.Orbilex"));
     // The window may live on hidden in the tray; the program ends with its unload.
     QApplication::setQuitOnLastWindowClosed(false);
     // On X11 every size is decoded and handed to the window manager as the

@@ -1,0 +1,135 @@
+#include "viewlogic/commandline.h"
+
+#include "common/program.h"
+#include "data/codelists.h"
+#include "data/countries.h"
+#include "data/records.h"
+#include "data/text.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <array>
+
+namespace orbilex {
+
+namespace {
+
+// The options QGuiApplication and QApplication take for themselves.
+constexpr std::array kQtValueOptions = {"platform", "platformpluginpath", "platformtheme", "plugin",
+    "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "name",
+    "visual", "ncols", "cmap", "style", "stylesheet"};
+constexpr std::array kQtFlagOptions = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
+
+void addHidden(QCommandLineParser &parser, const char *name, bool takesValue)
+{
+    QCommandLineOption option(QString::fromLatin1(name));
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
+struct CodeScheme {
+    std::string_view CountryCodes::*code;
+    bool dotted;
+};
+
+// In this order: where two schemes spell a code alike (AU is Australia in
+// ISO 3166 and Austria in FIPS 10-4), the ISO code wins.
+constexpr std::array kCodeSchemes = {
+    CodeScheme {&CountryCodes::alpha2, false},
+    CodeScheme {&CountryCodes::alpha3, false},
+    CodeScheme {&CountryCodes::tld, true},
+    CodeScheme {&CountryCodes::ioc, false},
+    CodeScheme {&CountryCodes::fips, false},
+    CodeScheme {&CountryCodes::sign, false},
+};
+
+bool sameCode(std::string_view code, const QString &text)
+{
+    return code != "-" && code != ".-" && qs(code).compare(text, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::optional<int> countryNamedBy(const QString &text)
+{
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return std::nullopt;
+    for (int i = 0; i < kCountryCount; ++i)
+        if (qs(kCountryNames[std::size_t(i)]).compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    const QString dotted = wanted.startsWith(u'.') ? wanted : u'.' + wanted;
+    for (const CodeScheme &scheme : kCodeSchemes)
+        for (int i = 0; i < kCountryCount; ++i)
+            if (sameCode(kCodes[std::size_t(i)].*scheme.code, scheme.dotted ? dotted : wanted))
+                return i;
+    for (int i = 0; i < kCountryCount; ++i)
+        if (sameCode(kRecords[std::size_t(i)].isoNumber, wanted))
+            return i;
+    for (int i = 0; i < kCountryCount; ++i)
+        if (qs(kCountryNames[std::size_t(i)]).startsWith(wanted, Qt::CaseInsensitive))
+            return i;
+    return std::nullopt;
+}
+
+StartRequest parseCommandLine(const QStringList &arguments, const QString &version)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Offline reference of the codes and facts that identify the world's countries."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    const QCommandLineOption showVersion(
+        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the program's version."));
+    const QCommandLineOption country(QStringLiteral("country"),
+        QStringLiteral("Starts on the country with this name or code (ISO, TLD, IOC, FIPS, vehicle sign)."),
+        QStringLiteral("name or code"));
+    const QCommandLineOption worldMap(QStringLiteral("world-map"), QStringLiteral("Opens the world map as well."));
+    const QCommandLineOption ipToCountry(
+        QStringLiteral("ip-to-country"), QStringLiteral("Opens the IP to country window as well."));
+    for (const QCommandLineOption &option : {help, showVersion, country, worldMap, ipToCountry})
+        parser.addOption(option);
+    for (const char *name : kQtValueOptions)
+        addHidden(parser, name, true);
+    for (const char *name : kQtFlagOptions)
+        addHidden(parser, name, false);
+
+    const QString program = QStringLiteral("orbilex");
+    StartRequest request;
+    const auto fail = [&](const QString &why) {
+        request.action = StartRequest::Action::FailAndExit;
+        request.output = program + QStringLiteral(": ") + why + QStringLiteral("\nTry '") + program
+            + QStringLiteral(" --help' for the options.\n");
+        return request;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(help)) {
+        request.action = StartRequest::Action::PrintAndExit;
+        // The usage line names the program as started; a launcher's path says nothing.
+        request.output = parser.helpText().replace(
+            QRegularExpression(QStringLiteral("^Usage: .*? \\[options\\]")), QStringLiteral("Usage: orbilex [options]"));
+        return request;
+    }
+    if (parser.isSet(showVersion)) {
+        request.action = StartRequest::Action::PrintAndExit;
+        request.output = QLatin1StringView(kProgramTitle) + u' ' + version + u'\n';
+        return request;
+    }
+    if (parser.isSet(country)) {
+        const QString named = parser.value(country);
+        request.country = countryNamedBy(named);
+        if (!request.country)
+            return fail(QStringLiteral("No country is named '%1' or has it as a code.").arg(named));
+    }
+    request.worldMap = parser.isSet(worldMap);
+    request.ipToCountry = parser.isSet(ipToCountry);
+    return request;
+}
+
+} // namespace orbilex
