@@ -130,13 +130,7 @@ struct IpWindow {
         return load();
     }
 
-    template<typename T = QWidget> T *get(const char *name) const
-    {
-        T *w = ip->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *get(const char *name) const { return child<T>(ip, name); }
     QLineEdit *address() const { return get<QLineEdit>("txtIPL"); }
     QString status() const { return get<QLabel>("lblIPLG")->text(); }
     bool statusRed() const

@@ -55,14 +55,7 @@ struct MapWindow : MainWindow {
     {
         return qobject_cast<frmWorldMap *>(window->companion(frmMain::CompanionKind::WorldMap));
     }
-    template<typename T = QWidget>
-    T *part(const char *name) const
-    {
-        T *w = map()->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no map part %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *part(const char *name) const { return child<T>(map(), name); }
     QString mapText(const char *name) const
     {
         QWidget *w = part(name);
