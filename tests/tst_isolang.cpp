@@ -3,6 +3,7 @@
 // stored position.
 
 #include "data/isolanguages.h"
+#include "data/text.h"
 #include "mainwindow.h"
 #include "ui/companions/frmISOLang.h"
 
@@ -21,11 +22,6 @@ int rowNamed(std::string_view name)
         if (kIsoLanguages[i].name == name)
             return i;
     return -1;
-}
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
 // The language window of a main window on a test environment, opened with the

@@ -3,6 +3,7 @@
 // listed, the fixed-pitch font that lines the columns up, and the position.
 
 #include "data/latitudes.h"
+#include "data/text.h"
 #include "mainwindow.h"
 #include "ui/companions/frmLat.h"
 
@@ -18,11 +19,6 @@ using namespace orbilex;
 using namespace orbilex::test;
 
 namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 int lineIndex(const QString &line)
 {
