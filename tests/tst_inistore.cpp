@@ -1,5 +1,6 @@
 #include "common/apperror.h"
 #include "store/inistore.h"
+#include "testfiles.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@
 #endif
 
 using namespace orbilex;
+using namespace orbilex::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -31,12 +33,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray joinLines(const QByteArrayList &lines, const QByteArray &lineEnd)
