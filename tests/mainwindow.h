@@ -18,6 +18,15 @@
 
 namespace orbilex::test {
 
+// A control of a window by its objectName; a test cannot go on without it.
+template<typename T = QWidget> T *child(const QObject *window, const char *name)
+{
+    T *w = window->findChild<T *>(QLatin1StringView(name));
+    if (!w)
+        qFatal("no widget %s", name);
+    return w;
+}
+
 struct MainWindow {
     TestEnvironment te;
     std::unique_ptr<frmMain> window;
@@ -32,13 +41,21 @@ struct MainWindow {
         window = std::make_unique<frmMain>(te.env);
     }
 
-    template<typename T = QWidget>
-    T *get(const char *name) const
+    template<typename T = QWidget> T *get(const char *name) const { return child<T>(window.get(), name); }
+
+    // Opens a companion window with the main window's button, as a user does,
+    // and waits until it shows.
+    template<typename Companion> Companion *openCompanion(const char *button, frmMain::CompanionKind kind)
     {
-        T *w = window->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
+        if (!window)
+            open();
+        click(button);
+        auto *companion = qobject_cast<Companion *>(window->loadedCompanion(kind));
+        if (!companion)
+            qFatal("%s opened no window", button);
+        if (!QTest::qWaitForWindowExposed(companion))
+            qFatal("the window of %s is not exposed", button);
+        return companion;
     }
 
     QComboBox *box(const char *name) const { return get<QComboBox>(name); }

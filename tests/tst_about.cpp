@@ -62,13 +62,7 @@ struct AboutWindow {
         window = std::make_unique<frmAbout>(te.env, owner);
         window->show();
     }
-    template<typename T = QWidget> T *get(const char *name) const
-    {
-        T *w = window->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *get(const char *name) const { return child<T>(window.get(), name); }
     QString text(const char *name) const { return get<QPlainTextEdit>(name)->toPlainText(); }
     void click(const char *name) const { get<QPushButton>(name)->click(); }
     const ScriptedDialogs::Shown &onlyBox() const
@@ -313,7 +307,7 @@ private slots:
         QVERIFY(about && about->isVisible());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Orbilex"));
         m.te.dialogs->answers = {true};
-        about->findChild<QPushButton *>(QStringLiteral("cmdUninstall"))->click();
+        child<QPushButton>(about, "cmdUninstall")->click();
 
         QCOMPARE(m.te.endings, std::vector<int>({0}));
         QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));

@@ -1,4 +1,5 @@
 #include "data/citylines.h"
+#include "data/text.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -10,17 +11,12 @@ using namespace orbilex;
 
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 // The lines of every country that holds some, in table order.
 QMap<int, QStringList> linesByCountry()
 {
     QMap<int, QStringList> byCountry;
     for (const OwnCityLine &row : kOwnCityLines)
-        byCountry[row.country].append(text(row.text));
+        byCountry[row.country].append(qs(row.text));
     return byCountry;
 }
 
@@ -52,8 +48,8 @@ private slots:
     {
         int previous = 0;
         for (const OwnCityLine &row : kOwnCityLines) {
-            QVERIFY2(row.country >= 0 && row.country < kCountryCount, qPrintable(text(row.text)));
-            QVERIFY2(row.country >= previous, qPrintable(text(row.text)));
+            QVERIFY2(row.country >= 0 && row.country < kCountryCount, qPrintable(qs(row.text)));
+            QVERIFY2(row.country >= previous, qPrintable(qs(row.text)));
             QVERIFY2(!row.text.empty(), qPrintable(QString::number(row.country)));
             previous = row.country;
         }
@@ -142,7 +138,7 @@ private slots:
     {
         int withCoordinates = 0;
         for (const OwnCityLine &row : kOwnCityLines) {
-            const QString line = text(row.text);
+            const QString line = qs(row.text);
             const auto m = cityLineForm().match(line);
             QVERIFY2(m.hasMatch(), qPrintable(line));
             if (!hasCoordinates(m)) {
@@ -161,8 +157,8 @@ private slots:
     {
         QStringList oneBlank;
         for (const OwnCityLine &row : kOwnCityLines) {
-            const auto m = cityLineForm().match(text(row.text));
-            QVERIFY2(m.hasMatch(), qPrintable(text(row.text)));
+            const auto m = cityLineForm().match(qs(row.text));
+            QVERIFY2(m.hasMatch(), qPrintable(qs(row.text)));
             if (m.captured(u"sep") == u" ")
                 oneBlank.append(m.captured(0));
         }
@@ -221,7 +217,7 @@ private slots:
         QStringList trailingBlank;
         int joinedCodes = 0;
         for (const OwnCityLine &row : kOwnCityLines) {
-            const QString line = text(row.text);
+            const QString line = qs(row.text);
             const auto m = cityLineForm().match(line);
             QVERIFY2(m.hasMatch(), qPrintable(line));
             if (m.capturedStart(u"code") < 0)

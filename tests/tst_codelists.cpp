@@ -1,5 +1,6 @@
 #include "data/codelists.h"
 #include "data/records.h"
+#include "data/text.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -11,15 +12,10 @@ using namespace orbilex;
 
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QStringList columns(const CountryCodes &c)
 {
-    return {text(c.alpha2), text(c.alpha3), text(c.tld), text(c.fips), text(c.ioc), text(c.currency), text(c.language),
-        text(c.sign)};
+    return {qs(c.alpha2), qs(c.alpha3), qs(c.tld), qs(c.fips), qs(c.ioc), qs(c.currency), qs(c.language),
+        qs(c.sign)};
 }
 
 // The code boxes search like a list-box prefix search started at entry 0: entries 1 to the last first, entry 0
@@ -28,7 +24,7 @@ template<typename Field> int firstPrefixMatch(Field field, const QString &typed)
 {
     for (int step = 1; step <= kCountryCount; ++step) {
         const int i = step % kCountryCount;
-        if (text(kCodes[i].*field).startsWith(typed, Qt::CaseInsensitive))
+        if (qs(kCodes[i].*field).startsWith(typed, Qt::CaseInsensitive))
             return i;
     }
     return -1;
@@ -105,7 +101,7 @@ private slots:
         for (int i = 0; i < kCountryCount; ++i) {
             const QString value = columns(kCodes[i]).at(column);
             if (!form.match(value).hasMatch())
-                QFAIL(qPrintable(QStringLiteral("%1 %2: \"%3\"").arg(i).arg(text(kCountryNames[i]), value)));
+                QFAIL(qPrintable(QStringLiteral("%1 %2: \"%3\"").arg(i).arg(qs(kCountryNames[i]), value)));
         }
     }
 
@@ -117,8 +113,8 @@ private slots:
         for (int i = 0; i < kCountryCount; ++i) {
             const auto exception = exceptions.find(i);
             const QString expected
-                = exception != exceptions.end() ? text(exception->second) : "." + text(kCodes[i].alpha2).toLower();
-            QCOMPARE(text(kCodes[i].tld), expected);
+                = exception != exceptions.end() ? qs(exception->second) : "." + qs(kCodes[i].alpha2).toLower();
+            QCOMPARE(qs(kCodes[i].tld), expected);
         }
     }
 
@@ -146,9 +142,9 @@ private slots:
         };
         std::map<QString, QString> found;
         for (int i = 0; i < kCountryCount; ++i) {
-            const QString sign = text(kCodes[i].sign);
+            const QString sign = qs(kCodes[i].sign);
             if (sign.size() == 1 && sign.at(0).isLetter())
-                QVERIFY2(found.emplace(sign, text(kCountryNames[i])).second, qPrintable(sign));
+                QVERIFY2(found.emplace(sign, qs(kCountryNames[i])).second, qPrintable(sign));
         }
         QCOMPARE(found, expected);
     }
@@ -165,7 +161,7 @@ private slots:
                 if (indexes.size() < 2)
                     continue;
                 const auto known = allowed.find(code);
-                QVERIFY2(known != allowed.end(), qPrintable("shared without reason: " + text(code)));
+                QVERIFY2(known != allowed.end(), qPrintable("shared without reason: " + qs(code)));
                 QCOMPARE(indexes, known->second);
             }
             for (const auto &[code, indexes] : allowed)

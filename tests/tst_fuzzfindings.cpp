@@ -1,12 +1,14 @@
 // Every input the fuzz targets found a fault with, run through the same check
 // as the target, so a fixed fault stays fixed. The inputs live in
 // fuzzfindings/<target>/, one file each, as libFuzzer wrote them.
-#include "../fuzz/fuzzchecks.h"
+#include "fuzzchecks.h"
 
 #include "platform/mmdbdatabase.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -1,5 +1,6 @@
 #include "common/apperror.h"
 #include "store/inistore.h"
+#include "testfiles.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -14,7 +15,16 @@
 #include <memory>
 #include <optional>
 
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <linux/securebits.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 using namespace orbilex;
+using namespace orbilex::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -23,12 +33,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray joinLines(const QByteArrayList &lines, const QByteArray &lineEnd)
@@ -86,7 +90,50 @@ void verifyReadable(const IniStore &store, const QStringList &entries)
 
 enum class Obstacle { ReadOnlyFolder, ReadOnlyFile, TargetIsFolder, MissingParentFolder, LockHeld };
 
-// Root, or anyone with CAP_DAC_OVERRIDE, writes through a chmod.
+// Root, or anyone with CAP_DAC_OVERRIDE, writes through a chmod, and access()
+// calls such a file writable. While this lives, the calling thread, the one
+// the store writes on, lays those capabilities aside (keeping them to take
+// back) and has access() see it so too: the bits bind as for any user.
+class PermissionBitsBind
+{
+public:
+    PermissionBitsBind()
+    {
+#ifdef Q_OS_LINUX
+        if (syscall(SYS_capget, &m_header, m_kept) != 0 || !(m_kept[0].effective & kOverrides))
+            return;
+        // Without it, access() gives a real root its permitted capabilities;
+        // setting it takes CAP_SETPCAP, which a container may withhold.
+        m_securebits = prctl(PR_GET_SECUREBITS);
+        if (m_securebits >= 0 && prctl(PR_SET_SECUREBITS, m_securebits | SECBIT_NO_SETUID_FIXUP) != 0)
+            m_securebits = -1;
+        __user_cap_data_struct without[2] = {m_kept[0], m_kept[1]};
+        without[0].effective &= ~kOverrides;
+        m_dropped = syscall(SYS_capset, &m_header, without) == 0;
+#endif
+    }
+    ~PermissionBitsBind()
+    {
+#ifdef Q_OS_LINUX
+        if (m_dropped && syscall(SYS_capset, &m_header, m_kept) != 0)
+            qFatal("the test cannot take its capabilities back");
+        if (m_securebits >= 0)
+            prctl(PR_SET_SECUREBITS, m_securebits);
+#endif
+    }
+    PermissionBitsBind(const PermissionBitsBind &) = delete;
+    PermissionBitsBind &operator=(const PermissionBitsBind &) = delete;
+
+private:
+#ifdef Q_OS_LINUX
+    static constexpr __u32 kOverrides = 1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH;
+    __user_cap_header_struct m_header {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_kept[2] {};
+    int m_securebits = -1;
+    bool m_dropped = false;
+#endif
+};
+
 bool permissionsBind(const QString &path)
 {
     if (QFileInfo(path).isDir()) {
@@ -95,8 +142,9 @@ bool permissionsBind(const QString &path)
         QFile::remove(probe);
         return !written;
     }
+    // The store asks access() before it replaces a file.
     QFile file(path);
-    return !file.open(QIODevice::WriteOnly | QIODevice::Append);
+    return !file.open(QIODevice::WriteOnly | QIODevice::Append) && !QFileInfo(path).isWritable();
 }
 
 constexpr QFileDevice::Permissions kModeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
@@ -546,19 +594,22 @@ private slots:
                 QFile::setPermissions(userdb(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         });
         std::optional<QLockFile> otherWriter;
+        std::optional<PermissionBitsBind> asAnyUser;
         switch (Obstacle(obstacle)) {
         case Obstacle::ReadOnlyFolder:
             QVERIFY(QFile::setPermissions(m_dir->path(),
                 QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
                     | QFileDevice::ReadOther | QFileDevice::ExeOther));
+            asAnyUser.emplace();
             if (!permissionsBind(m_dir->path()))
-                QSKIP("a read-only folder is writable for this user (root)");
+                QSKIP("a read-only folder is writable for this user, who cannot lay that right aside");
             break;
         case Obstacle::ReadOnlyFile:
             QVERIFY(
                 QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+            asAnyUser.emplace();
             if (!permissionsBind(path))
-                QSKIP("a read-only file is writable for this user (root)");
+                QSKIP("a read-only file is writable for this user, who cannot lay that right aside");
             break;
         case Obstacle::TargetIsFolder:
             QVERIFY(QFile::remove(path));

@@ -6,6 +6,7 @@
 #include "data/text.h"
 #include "mainwindow.h"
 #include "platform/mmdbdatabase.h"
+#include "testfiles.h"
 #include "ui/companions/frmIP2Location.h"
 #include "viewlogic/ipconvert.h"
 
@@ -39,13 +40,6 @@ QByteArray shippedBytes()
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
     return bytes;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // The shipped database and its digest file in a folder, as the build puts
@@ -130,13 +124,7 @@ struct IpWindow {
         return load();
     }
 
-    template<typename T = QWidget> T *get(const char *name) const
-    {
-        T *w = ip->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *get(const char *name) const { return child<T>(ip, name); }
     QLineEdit *address() const { return get<QLineEdit>("txtIPL"); }
     QString status() const { return get<QLabel>("lblIPLG")->text(); }
     bool statusRed() const

@@ -3,6 +3,7 @@
 // stored position.
 
 #include "data/isolanguages.h"
+#include "data/text.h"
 #include "mainwindow.h"
 #include "ui/companions/frmISOLang.h"
 
@@ -23,36 +24,15 @@ int rowNamed(std::string_view name)
     return -1;
 }
 
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 // The language window of a main window on a test environment, opened with the
 // main window's button.
 struct IsoWindow {
     MainWindow m;
     frmISOLang *window = nullptr;
 
-    void open()
-    {
-        if (!m.window)
-            m.open();
-        m.click("cmdISOLang");
-        window = qobject_cast<frmISOLang *>(m.window->loadedCompanion(frmMain::CompanionKind::IsoLanguages));
-        if (!window)
-            qFatal("no language window");
-        if (!QTest::qWaitForWindowExposed(window))
-            qFatal("language window not exposed");
-    }
+    void open() { window = m.openCompanion<frmISOLang>("cmdISOLang", frmMain::CompanionKind::IsoLanguages); }
 
-    template<typename T = QWidget> T *get(const char *name) const
-    {
-        T *w = window->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *get(const char *name) const { return child<T>(window, name); }
     QListWidget *items(const char *list) const { return get<OpenList>(list)->items(); }
 
     // A click on the row as a user makes it, scrolled into view first.

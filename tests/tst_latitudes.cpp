@@ -3,6 +3,7 @@
 // listed, the fixed-pitch font that lines the columns up, and the position.
 
 #include "data/latitudes.h"
+#include "data/text.h"
 #include "mainwindow.h"
 #include "ui/companions/frmLat.h"
 
@@ -18,11 +19,6 @@ using namespace orbilex;
 using namespace orbilex::test;
 
 namespace {
-
-QString qs(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 int lineIndex(const QString &line)
 {
@@ -56,25 +52,9 @@ struct LatWindow {
     MainWindow m;
     frmLat *window = nullptr;
 
-    void open()
-    {
-        if (!m.window)
-            m.open();
-        m.click("cmdLatMore");
-        window = qobject_cast<frmLat *>(m.window->loadedCompanion(frmMain::CompanionKind::Latitudes));
-        if (!window)
-            qFatal("no latitude window");
-        if (!QTest::qWaitForWindowExposed(window))
-            qFatal("latitude window not exposed");
-    }
+    void open() { window = m.openCompanion<frmLat>("cmdLatMore", frmMain::CompanionKind::Latitudes); }
 
-    template<typename T = QWidget> T *get(const char *name) const
-    {
-        T *w = window->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *get(const char *name) const { return child<T>(window, name); }
     QListWidget *items() const
     {
         return get<QWidget>("cmbMainList")->findChild<QListWidget *>(QStringLiteral("items"));

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "platform/production.h"
 #include "store/inistore.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,12 +24,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString iniValue(const QString &path, const QString &key)
 {
     return QSettings(path, QSettings::IniFormat).value(key).toString();
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -131,7 +126,7 @@ private slots:
         m.click("cmdCopyAll");
         QVERIFY(QApplication::clipboard()->text().contains(value));
         m.click("cmdPrintVer");
-        QVERIFY(bytesOf(m.te.file(QStringLiteral("temp.htm"))).contains(value.toLatin1()));
+        QVERIFY(readBytes(m.te.file(QStringLiteral("temp.htm"))).contains(value.toLatin1()));
         // The edit box starts from the whole value; OK on it stores it whole.
         m.te.dialogs->inputs.push_back(value);
         m.click("cmdLocationEdit");
@@ -322,7 +317,7 @@ private slots:
         QCOMPARE(box.text, QStringLiteral("Some errors occured:") + kCrLf
                                + QStringLiteral("75: Path/File access errortry to register DLLs again using the "
                                                 "option provided in About window"));
-        QCOMPARE(bytesOf(notAFolder), QByteArray("keep me"));
+        QCOMPARE(readBytes(notAFolder), QByteArray("keep me"));
     }
 
     void aMalformedFileShowsWhatCanBeReadAndKeepsIt()

@@ -1,5 +1,6 @@
 #include "data/countries.h"
 #include "data/records.h"
+#include "data/text.h"
 #include "time/dst.h"
 #include "time/gmt.h"
 
@@ -30,11 +31,6 @@ std::optional<int> parsedMinutes(QStringView text)
 int timeOfDay(int minutes)
 {
     return ((minutes % 1440) + 1440) % 1440;
-}
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "ui/companions/frmWorldMap.h"
 #include "store/worldlocations.h"
+#include "testfiles.h"
 #include "ui/companions/worldmarkers.h"
 
 #include <QElapsedTimer>
@@ -23,21 +24,6 @@ QString shippedLocations()
     return QFINDTESTDATA("../assets/wlocation.dat");
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 // A main window whose program folder holds a marker file, with its map.
 struct MapWindow : MainWindow {
     QString locations() const { return te.file(QLatin1StringView(kLocationFileName)); }
@@ -49,20 +35,13 @@ struct MapWindow : MainWindow {
         QVERIFY(QFile::copy(shippedLocations(), te.file(QStringLiteral("share/wlocation.dat"))));
         te.env.shippedFolders = {te.file(QStringLiteral("share"))};
     }
-    void setLocations(const QByteArray &bytes) { writeAll(locations(), bytes); }
+    void setLocations(const QByteArray &bytes) { writeFile(locations(), bytes); }
 
     frmWorldMap *map() const
     {
         return qobject_cast<frmWorldMap *>(window->companion(frmMain::CompanionKind::WorldMap));
     }
-    template<typename T = QWidget>
-    T *part(const char *name) const
-    {
-        T *w = map()->findChild<T *>(QLatin1StringView(name));
-        if (!w)
-            qFatal("no map part %s", name);
-        return w;
-    }
+    template<typename T = QWidget> T *part(const char *name) const { return child<T>(map(), name); }
     QString mapText(const char *name) const
     {
         QWidget *w = part(name);
@@ -106,7 +85,7 @@ struct MapWindow : MainWindow {
 // The shipped file with one country's line replaced.
 QByteArray shippedWith(const QByteArray &from, const QByteArray &to)
 {
-    QByteArray bytes = readAll(shippedLocations());
+    QByteArray bytes = readBytes(shippedLocations());
     const qsizetype at = bytes.indexOf(from);
     if (at < 0)
         qFatal("no line %s", from.constData());
@@ -243,8 +222,8 @@ private slots:
             AppError, storeLocation(inMissingFolder, QStringLiteral("Chad"), 1, 2, shippedLocations()));
         QVERIFY(!QFile::exists(inMissingFolder));
         // A missing file comes back from the shipped copy, whole.
-        QCOMPARE(readLocationFile(path, shippedLocations()), readAll(shippedLocations()));
-        QCOMPARE(readAll(path), readAll(shippedLocations()));
+        QCOMPARE(readLocationFile(path, shippedLocations()), readBytes(shippedLocations()));
+        QCOMPARE(readBytes(path), readBytes(shippedLocations()));
     }
 
     // --- the pictures -------------------------------------------------------------------------------------------------
@@ -333,7 +312,7 @@ private slots:
 
     void shippedFileHasEveryCountryOnItsLand()
     {
-        const QByteArray bytes = readAll(shippedLocations());
+        const QByteArray bytes = readBytes(shippedLocations());
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), qsizetype(kCountryCount));
         QCOMPARE(bytes.count('\n'), qsizetype(kCountryCount));
@@ -494,7 +473,7 @@ private slots:
         QCOMPARE(m.mapText("txtLeft"), QStringLiteral("1500"));
 
         m.press({100, 200});
-        QCOMPARE(readAll(m.locations()), "\"Afghanistan\" \"1500\" \"3000\"\r\n" + rest);
+        QCOMPARE(readBytes(m.locations()), "\"Afghanistan\" \"1500\" \"3000\"\r\n" + rest);
         QVERIFY(!m.map()->inEditMode());
         QVERIFY(m.part("imgCur")->isVisible());
         QCOMPARE(m.marker(), QPoint(100, 200));
@@ -505,9 +484,9 @@ private slots:
         QCOMPARE(m.mapText("txtCurCountry"), QStringLiteral("Afghanistan"));
 
         // Outside edit mode a press stores nothing.
-        const QByteArray stored = readAll(m.locations());
+        const QByteArray stored = readBytes(m.locations());
         m.press({300, 300});
-        QCOMPARE(readAll(m.locations()), stored);
+        QCOMPARE(readBytes(m.locations()), stored);
         QCOMPARE(m.marker(), QPoint(100, 200));
     }
 
@@ -520,11 +499,11 @@ private slots:
         m.openMap();
         m.select(81);
         m.setLocations("\"Chad\" \"1500\" \"1500\"\r\n");
-        const QByteArray shortFile = readAll(m.locations());
+        const QByteArray shortFile = readBytes(m.locations());
         const QPoint germany = m.marker();
         m.select(30); // Brazil has no line; Germany (index 81) stays located
         m.storeAt({50, 50});
-        QCOMPARE(readAll(m.locations()), shortFile);
+        QCOMPARE(readBytes(m.locations()), shortFile);
         QCOMPARE(m.marker(), germany);
         QVERIFY(!m.map()->inEditMode());
         QVERIFY(m.te.dialogs->shown.empty());
@@ -536,7 +515,7 @@ private slots:
         n.openMap();
         QCOMPARE(n.mapText("txtID"), QString());
         n.storeAt({50, 50});
-        QCOMPARE(readAll(n.locations()), QByteArray("\"Chad\" \"1500\" \"1500\"\r\n"));
+        QCOMPARE(readBytes(n.locations()), QByteArray("\"Chad\" \"1500\" \"1500\"\r\n"));
 
         // The file went missing, with no copy to put back: said, not made up.
         MapWindow g;
@@ -562,7 +541,7 @@ private slots:
         m.openMap();
         m.selectNamed(QStringLiteral("Germany"));
         m.storeAt({100, 200});
-        QCOMPARE(readAll(m.locations()),
+        QCOMPARE(readBytes(m.locations()),
             shippedWith(albania, {}).replace("\"Germany\" \"6900\" \"2130\"", "\"Germany\" \"1500\" \"3000\""));
     }
 
@@ -582,7 +561,7 @@ private slots:
         b.mapClick("cmdEdit");
         a.press({100, 100});
         b.press({200, 200});
-        QCOMPARE(readAll(a.locations()),
+        QCOMPARE(readBytes(a.locations()),
             shippedWith("\"France\" \"6480\" \"2310\"", "\"France\" \"1500\" \"1500\"")
                 .replace("\"Spain\" \"6255\" \"2700\"", "\"Spain\" \"3000\" \"3000\""));
     }
@@ -600,7 +579,7 @@ private slots:
             = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
         QVERIFY(QFile::setPermissions(r.locations(), readOnly));
         r.storeAt({100, 200});
-        QCOMPARE(readAll(r.locations()), readAll(shippedLocations()));
+        QCOMPARE(readBytes(r.locations()), readBytes(shippedLocations()));
         QCOMPARE(QFile(r.locations()).permissions()
                 & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther),
             QFileDevice::Permissions());
@@ -668,7 +647,7 @@ private slots:
         QVERIFY(!m.map()->isLoaded());
         QVERIFY(!m.map()->inEditMode());
         QVERIFY(!m.part<QTimer>("Timer1")->isActive());
-        const QByteArray before = readAll(m.locations());
+        const QByteArray before = readBytes(m.locations());
 
         m.openMap();
         QVERIFY(m.map()->isVisible());
@@ -677,7 +656,7 @@ private slots:
         QVERIFY(m.part("cmdEdit")->isEnabled());
         QVERIFY(m.part<QTimer>("Timer1")->isActive());
         m.press({50, 50});
-        QCOMPARE(readAll(m.locations()), before);
+        QCOMPARE(readBytes(m.locations()), before);
         QCOMPARE(m.marker(), QPoint(8985 / 15, 2955 / 15));
     }
 
@@ -741,7 +720,7 @@ private slots:
         QCOMPARE(m.te.setting("CountryName"), QStringLiteral("0"));
         QVERIFY(m.te.env.settings->contains(keys::Left));
         QVERIFY(m.te.env.settings->contains(keys::Left_World));
-        QCOMPARE(readAll(m.locations()), content);
+        QCOMPARE(readBytes(m.locations()), content);
     }
 
     // A start with no country selected makes the map with the first click.
@@ -782,12 +761,12 @@ private slots:
         m.openMap();
         QVERIFY(m.te.endings.empty());
         QVERIFY(m.te.dialogs->shown.empty());
-        QCOMPARE(readAll(m.locations()), readAll(shippedLocations()));
+        QCOMPARE(readBytes(m.locations()), readBytes(shippedLocations()));
         QCOMPARE(m.marker(), QPoint(8985 / 15, 2955 / 15));
         // And so for a store.
         QVERIFY(QFile::remove(m.locations()));
         m.storeAt({100, 200});
-        QCOMPARE(readAll(m.locations()),
+        QCOMPARE(readBytes(m.locations()),
             shippedWith("\"Afghanistan\" \"8985\" \"2955\"", "\"Afghanistan\" \"1500\" \"3000\""));
     }
 
@@ -890,7 +869,7 @@ private slots:
         m.mapClick("cmdEdit");
         m.mapClick("cmdCancel");
         m.select(30);
-        QCOMPARE(readAll(m.locations()), content);
+        QCOMPARE(readBytes(m.locations()), content);
     }
 
     void links()
