@@ -30,10 +30,10 @@ inline void place(QWidget *w, int left, int top, int width, int height)
 // one that is missing or no number takes its default, or stays where it is
 // when there is none. A position off every screen is brought onto the
 // nearest one.
-void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left, const SettingKey &top, QWidget *w,
+void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, const IntKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips = std::nullopt);
 
 // Stores w's left and top edges in twips.
-void saveWindowPosition(SettingsStore &settings, const SettingKey &left, const SettingKey &top, const QWidget *w);
+void saveWindowPosition(SettingsStore &settings, const IntKey &left, const IntKey &top, const QWidget *w);
 
 } // namespace orbilex

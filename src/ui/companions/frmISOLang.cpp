@@ -5,7 +5,6 @@
 #include "data/isolanguages.h"
 #include "desktop/XPButton.h"
 #include "common/apperror.h"
-#include "ui/main/frmMain.h"
 #include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
@@ -80,11 +79,11 @@ QString OpenList::text() const
     return m_text->text();
 }
 
-frmISOLang::frmISOLang(Environment &env, frmMain &main)
+frmISOLang::frmISOLang(Environment &env, MainWindowLink &main)
     : CompanionWindow(env, main, keys::Left_ISO, keys::Top_ISO)
 {
     setObjectName(QStringLiteral("frmISOLang"));
-    setWindowTitle(QStringLiteral("Orbilex - ISO Language Codes"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - ISO Language Codes"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
@@ -160,16 +159,14 @@ void frmISOLang::buildWindow()
     setTabOrder(cmbLang->items(), cmdCopy);
 }
 
-void frmISOLang::Load()
+void frmISOLang::loadSteps()
 {
-    m_loaded = true;
-    guarded([&] { setWindowIcon(m_main.windowIcon()); });
-    guarded([&] { cmdCopy->setCursor(m_main.aboutButton()->cursor()); });
+    guarded([&] { setWindowIcon(m_main.programIcon()); });
+    guarded([&] { cmdCopy->setCursor(m_main.handCursor()); });
     guarded([&] {
         shpBorder->setGeometry(0, 0, width(), height());
         shpBorder->lower();
     });
-    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_ISO, keys::Top_ISO, this); });
     guarded([&] { fillLists(); });
     guarded([&] { cmbThree->items()->setCurrentRow(0); });
 }

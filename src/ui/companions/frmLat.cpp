@@ -4,7 +4,6 @@
 
 #include "data/latitudes.h"
 #include "common/apperror.h"
-#include "ui/main/frmMain.h"
 #include "viewlogic/windowmath.h"
 #include "ui/windowparts.h"
 
@@ -44,11 +43,11 @@ constexpr int kCloseTop = kListTop + kListHeight + 120;
 
 } // namespace
 
-frmLat::frmLat(Environment &env, frmMain &main)
+frmLat::frmLat(Environment &env, MainWindowLink &main)
     : CompanionWindow(env, main, keys::Left_Lat, keys::Top_Lat)
 {
     setObjectName(QStringLiteral("frmLat"));
-    setWindowTitle(QStringLiteral("Orbilex - Latitude and Longitude"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - Latitude and Longitude"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
@@ -98,16 +97,14 @@ void frmLat::buildWindow()
     setTabOrder(Command2, Command1);
 }
 
-void frmLat::Load()
+void frmLat::loadSteps()
 {
-    m_loaded = true;
-    guarded([&] { setWindowIcon(m_main.windowIcon()); });
+    guarded([&] { setWindowIcon(m_main.programIcon()); });
     guarded([&] {
-        const QCursor hand = m_main.aboutButton()->cursor();
+        const QCursor hand = m_main.handCursor();
         Command1->setCursor(hand);
         Command2->setCursor(hand);
     });
-    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_Lat, keys::Top_Lat, this); });
     guarded([&] { fillList(); });
     guarded([&] { m_listItems->setCurrentRow(0); });
 }

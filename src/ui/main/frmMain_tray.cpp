@@ -117,16 +117,16 @@ void frmMain::chkTrayClicked()
 {
     SettingsStore &settings = *m_env.settings;
     const bool on = chkTray->isChecked();
-    guarded([&] { settings.write(keys::EnableTray, flagText(on)); });
-    if (on && settings.read(keys::OTray) == u"0") {
+    guarded([&] { settings.write(keys::EnableTray, on); });
+    if (on && settings.holds(keys::OTray, false)) {
         guarded([&] { eSystray(); });
-        guarded([&] { settings.write(keys::OTray, QStringLiteral("1")); });
+        guarded([&] { settings.write(keys::OTray, true); });
         guarded([&] { cmdExit->setEnabled(true); });
     } else if (on) {
         guarded([&] { cmdExit->setEnabled(true); });
     } else {
         guarded([&] { m_frmSysTray.reset(); });
-        guarded([&] { settings.write(keys::OTray, QStringLiteral("0")); });
+        guarded([&] { settings.write(keys::OTray, false); });
         guarded([&] { cmdExit->setEnabled(false); });
     }
     guarded([&] { updateHideButton(); });
@@ -137,7 +137,7 @@ void frmMain::chkTrayClicked()
 void frmMain::chkRunAtStartClicked()
 {
     const bool on = chkRunAtStart->isChecked();
-    m_env.settings->write(keys::WinStart, flagText(on));
+    m_env.settings->write(keys::WinStart, on);
     if (on)
         mdlRegistryII::SetStartupEntry(m_env.autostartFolder, QCoreApplication::applicationFilePath());
     else
