@@ -139,6 +139,34 @@ private slots:
         edited.clearAll();
         QVERIFY(edited.isBlank(keys::FirstUp));
     }
+
+    // A check box reads any number, the tray and window state only the exact
+    // text the program writes; text that is no number has no value.
+    void typedKeysReadHandEditedText()
+    {
+        QTemporaryDir dir;
+        QFile raw(dir.filePath(QStringLiteral("s.ini")));
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[Settings]\nEnableTray=\" 2\"\nwState=01\nwVis=true\nLeft=left\nchkDST=\n");
+        raw.close();
+        SettingsStore store(std::make_unique<QSettings>(raw.fileName(), QSettings::IniFormat));
+        QCOMPARE(store.read(keys::EnableTray), std::optional<bool>(true));
+        QVERIFY(!store.holds(keys::EnableTray, true));
+        QCOMPARE(store.read(keys::wState), std::optional<int>(1));
+        QVERIFY(!store.holds(keys::wState, 1));
+        QCOMPARE(store.read(keys::wVis), std::nullopt);
+        QVERIFY(!store.holds(keys::wVis, true) && !store.holds(keys::wVis, false));
+        QCOMPARE(store.read(keys::Left), std::nullopt);
+        QVERIFY(store.isBlank(keys::chkDST));
+        QVERIFY(store.holds(keys::OTray, true));
+        QCOMPARE(store.read(keys::USCi.withDefault(1)), std::optional<int>(1));
+        try {
+            store.require(keys::chkDST);
+            QFAIL("an empty yes/no has no value");
+        } catch (const AppError &error) {
+            QCOMPARE(error.number, 13);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPlatform)
