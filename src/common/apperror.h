@@ -36,8 +36,7 @@ struct AppError : std::exception {
 
 // Runs one step of a step-guarded sequence: a failing step is skipped without
 // a message and the sequence goes on. Returns whether the step completed.
-template<typename Step>
-bool guarded(Step &&step) noexcept
+template<typename Step> bool guarded(Step &&step) noexcept
 {
     try {
         step();

@@ -8,8 +8,8 @@
 
 namespace orbilex {
 
-CompanionWindow::CompanionWindow(Environment &env, MainWindowLink &main, const IntKey &left, const IntKey &top,
-    std::optional<QPoint> defaultTwips)
+CompanionWindow::CompanionWindow(
+    Environment &env, MainWindowLink &main, const IntKey &left, const IntKey &top, std::optional<QPoint> defaultTwips)
     : QWidget(nullptr, Qt::Window)
     , m_env(env)
     , m_main(main)

@@ -250,12 +250,11 @@ void frmAbout::cmdReInsDLLClick()
     } catch (const AppError &error) {
         m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(error), about::reinstallErrorTitle());
     } catch (...) {
-        m_env.dialogs->message(
-            Dialogs::Icon::Critical, about::reinstallErrorText(AppError::internalError()), about::reinstallErrorTitle());
+        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(AppError::internalError()),
+            about::reinstallErrorTitle());
     }
     showIpDatabaseDate();
 }
-
 
 void frmAbout::cmdUninstallClick()
 {

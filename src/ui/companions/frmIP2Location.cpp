@@ -2,13 +2,13 @@
 
 #include "ui/companions/frmIP2Location.h"
 
-#include "desktop/XPButton.h"
 #include "common/apperror.h"
+#include "desktop/XPButton.h"
 #include "store/settingskeys.h"
-#include "viewlogic/ipconvert.h"
-#include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
+#include "viewlogic/ipconvert.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,12 +2,12 @@
 
 #include "ui/companions/frmISOLang.h"
 
+#include "common/apperror.h"
 #include "data/isolanguages.h"
 #include "desktop/XPButton.h"
-#include "common/apperror.h"
-#include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QClipboard>

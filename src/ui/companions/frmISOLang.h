@@ -59,7 +59,6 @@ private:
     void showRow();
     void cmdCopyClicked();
 
-
     QFrame *shpBorder = nullptr;
     QGroupBox *Frame1 = nullptr;
     OpenList *cmbThree = nullptr;

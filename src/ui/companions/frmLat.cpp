@@ -2,10 +2,10 @@
 
 #include "ui/companions/frmLat.h"
 
-#include "data/latitudes.h"
 #include "common/apperror.h"
-#include "viewlogic/windowmath.h"
+#include "data/latitudes.h"
 #include "ui/windowparts.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -41,7 +41,6 @@ private:
     void textTyped();
     void Command2Clicked();
 
-
     QLabel *lblTitle = nullptr;
     QWidget *cmbMainList = nullptr;
     QLineEdit *m_listText = nullptr;

@@ -5,8 +5,8 @@
 #include "common/apperror.h"
 #include "store/worldlocations.h"
 #include "ui/companions/worldmarkers.h"
-#include "viewlogic/windowmath.h"
 #include "ui/windowparts.h"
+#include "viewlogic/windowmath.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
