@@ -8,6 +8,7 @@
 #include "ui/companions/frmLat.h"
 #include "ui/companions/frmWorldMap.h"
 #include "ui/main/frmMain.h"
+#include "ui/windowparts.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -114,16 +115,14 @@ void frmMain::showCompanion(CompanionKind kind)
 void frmMain::connectCompanions()
 {
     for (const CompanionInfo &c : kCompanions)
-        connect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
-            [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
-    connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([&] { showAbout(true); }); });
+        guardedConnect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
+            [this, kind = c.kind] { showCompanion(kind); });
+    guardedConnect(cmdAbout, &QPushButton::clicked, this, [this] { showAbout(true); });
     // Once shown, the map checks its file for the country. The map may be made
     // by this very click, too late to connect to the button itself.
-    connect(cmdMapShow, &QPushButton::clicked, this, [this] {
-        guarded([&] {
-            if (auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap)))
-                map->locateOrEnd();
-        });
+    guardedConnect(cmdMapShow, &QPushButton::clicked, this, [this] {
+        if (auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap)))
+            map->locateOrEnd();
     });
     // The IP and language windows are loaded, hidden, with the main window,
     // since their picture buttons are themed then; their load steps run now.
