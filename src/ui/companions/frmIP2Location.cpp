@@ -65,11 +65,11 @@ frmIP2Location::frmIP2Location(Environment &env, MainWindowLink &main)
     timIPLEr->setInterval(1000);
     timIPLG = named(new QTimer(this), "timIPLG");
     timIPLG->setInterval(1000);
-    connect(timIPLEr, &QTimer::timeout, this, [this] { guarded([&] { timIPLErTick(); }); });
-    connect(timIPLG, &QTimer::timeout, this, [this] { guarded([&] { timIPLGTick(); }); });
-    connect(cmdIPL, &QPushButton::clicked, this, [this] { guarded([&] { Convert(); }); });
-    connect(cmdPaste, &QPushButton::clicked, this, [this] { guarded([&] { Paste(); }); });
-    connect(cmdCopy, &QPushButton::clicked, this, [this] { guarded([&] { Copy(); }); });
+    guardedConnect(timIPLEr, &QTimer::timeout, this, &frmIP2Location::timIPLErTick);
+    guardedConnect(timIPLG, &QTimer::timeout, this, &frmIP2Location::timIPLGTick);
+    guardedConnect(cmdIPL, &QPushButton::clicked, this, &frmIP2Location::Convert);
+    guardedConnect(cmdPaste, &QPushButton::clicked, this, &frmIP2Location::Paste);
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmIP2Location::Copy);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Load();

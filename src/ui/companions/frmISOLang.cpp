@@ -87,13 +87,10 @@ frmISOLang::frmISOLang(Environment &env, MainWindowLink &main)
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    connect(cmbThree->items(), &QListWidget::currentRowChanged, this,
-        [this](int row) { guarded([&] { cmbThreeChosen(row); }); });
-    connect(cmbTwo->items(), &QListWidget::currentRowChanged, this,
-        [this](int row) { guarded([&] { cmbTwoChosen(row); }); });
-    connect(cmbLang->items(), &QListWidget::currentRowChanged, this,
-        [this](int row) { guarded([&] { cmbLangChosen(row); }); });
-    connect(cmdCopy, &QPushButton::clicked, this, [this] { guarded([&] { cmdCopyClicked(); }); });
+    guardedConnect(cmbThree->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbThreeChosen(row); });
+    guardedConnect(cmbTwo->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbTwoChosen(row); });
+    guardedConnect(cmbLang->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbLangChosen(row); });
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmISOLang::cmdCopyClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Load();

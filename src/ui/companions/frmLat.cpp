@@ -51,9 +51,9 @@ frmLat::frmLat(Environment &env, MainWindowLink &main)
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    connect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { guarded([&] { lineChosen(row); }); });
-    connect(m_listText, &QLineEdit::textEdited, this, [this] { guarded([&] { textTyped(); }); });
-    connect(Command2, &QPushButton::clicked, this, [this] { guarded([&] { Command2Clicked(); }); });
+    guardedConnect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { lineChosen(row); });
+    guardedConnect(m_listText, &QLineEdit::textEdited, this, &frmLat::textTyped);
+    guardedConnect(Command2, &QPushButton::clicked, this, &frmLat::Command2Clicked);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
     Load();

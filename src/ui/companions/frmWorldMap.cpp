@@ -142,18 +142,18 @@ frmWorldMap::frmWorldMap(Environment &env, MainWindowLink &main)
     Timer1->setInterval(500);
     Timer2 = named(new QTimer(this), "Timer2");
     Timer2->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Tick(); }); });
-    connect(Timer2, &QTimer::timeout, this, [this] { guarded([&] { Timer2Tick(); }); });
+    guardedConnect(Timer1, &QTimer::timeout, this, &frmWorldMap::Timer1Tick);
+    guardedConnect(Timer2, &QTimer::timeout, this, &frmWorldMap::Timer2Tick);
 
     // The list holds the main list's entries once; from here on a change of
     // its selection is the user's or the main window's.
     for (int i = 0; i < m_main.countryCount(); ++i)
         cmbWMCountry->addItem(m_main.countryName(i));
     cmbWMCountry->setCurrentIndex(-1);
-    connect(cmbWMCountry, &QComboBox::currentIndexChanged, this,
-        [this](int index) { guarded([&] { cmbWMCountryChanged(index); }); });
-    connect(cmdEdit, &QPushButton::clicked, this, [this] { guarded([&] { enterEditMode(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([&] { leaveEditMode(); }); });
+    guardedConnect(
+        cmbWMCountry, &QComboBox::currentIndexChanged, this, [this](int index) { cmbWMCountryChanged(index); });
+    guardedConnect(cmdEdit, &QPushButton::clicked, this, &frmWorldMap::enterEditMode);
+    guardedConnect(cmdCancel, &QPushButton::clicked, this, &frmWorldMap::leaveEditMode);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Load();
