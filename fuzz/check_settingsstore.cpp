@@ -39,12 +39,13 @@ QString checkSettingsStore(const QByteArray &bytes, const QString &folder)
 
     static const QList<QByteArray> programKeys = [] {
         QList<QByteArray> names;
-        for (const SettingKey &key :
-            {keys::FirstUp, keys::Left, keys::Top, keys::CountryName, keys::wState, keys::wVis, keys::wip, keys::wiso,
-                keys::wmap, keys::wlat, keys::chkOption, keys::chkSelHtml, keys::chkDST, keys::EnableTray, keys::OTray,
-                keys::WinStart, keys::USCi, keys::Left_World, keys::Top_World, keys::Left_IPL, keys::Top_IPL,
-                keys::AutoHide, keys::Left_ISO, keys::Top_ISO, keys::Left_Lat, keys::Top_Lat})
-            names << QByteArray(key.name);
+        for (const char *name : {keys::FirstUp.name, keys::Left.name, keys::Top.name, keys::CountryName.name,
+                 keys::wState.name, keys::wVis.name, keys::wip.name, keys::wiso.name, keys::wmap.name, keys::wlat.name,
+                 keys::chkOption.name, keys::chkSelHtml.name, keys::chkDST.name, keys::EnableTray.name,
+                 keys::OTray.name, keys::WinStart.name, keys::USCi.name, keys::Left_World.name, keys::Top_World.name,
+                 keys::Left_IPL.name, keys::Top_IPL.name, keys::AutoHide.name, keys::Left_ISO.name, keys::Top_ISO.name,
+                 keys::Left_Lat.name, keys::Top_Lat.name})
+            names << QByteArray(name);
         return names;
     }();
 
@@ -77,14 +78,15 @@ QString checkSettingsStore(const QByteArray &bytes, const QString &folder)
         {
             SettingsStore store = storeOn(first->fileName());
             for (const QByteArray &name : std::as_const(names)) {
-                const QString text = store.read(name.constData(), "<missing>");
+                const QString text = store.read(TextKey {name.constData(), "<missing>"});
                 if (text != expected.value(QString::fromLatin1(name), QStringLiteral("<missing>")))
                     return QStringLiteral("%1 reads as %2, the file holds %3")
                         .arg(shown(QString::fromLatin1(name)), shown(text),
                             shown(expected.value(QString::fromLatin1(name), QStringLiteral("<missing>"))));
                 before.insert(QString::fromLatin1(name), text);
             }
-            store.write(written.toLatin1().constData(), value);
+            const QByteArray writtenName = written.toLatin1();
+            store.write(TextKey {writtenName.constData()}, value);
         }
 
         // The next start.
@@ -93,7 +95,8 @@ QString checkSettingsStore(const QByteArray &bytes, const QString &folder)
         SettingsStore store = storeOn(second->fileName());
         before.insert(written, value);
         for (auto it = before.cbegin(); it != before.cend(); ++it) {
-            const QString text = store.read(it.key().toLatin1().constData(), "<missing>");
+            const QByteArray name = it.key().toLatin1();
+            const QString text = store.read(TextKey {name.constData(), "<missing>"});
             if (text != it.value())
                 return QStringLiteral("after writing %1 = %2 and a new start, %3 reads as %4, before as %5")
                     .arg(shown(written), shown(value), shown(it.key()), shown(text), shown(it.value()));

@@ -161,8 +161,8 @@ struct TestEnvironment {
     // The exit codes the program asked to end with.
     std::vector<int> endings;
 
-    QString setting(const char *key) const { return env.settings->read(key); }
-    void setSetting(const char *key, const QString &value) { env.settings->write(key, value); }
+    QString setting(const char *key) const { return env.settings->read(TextKey {key}); }
+    void setSetting(const char *key, const QString &value) { env.settings->write(TextKey {key}, value); }
     QString file(const QString &name) const { return folder.filePath(name); }
 };
 

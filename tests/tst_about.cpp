@@ -59,7 +59,7 @@ struct AboutWindow {
     }
     void open()
     {
-        window = std::make_unique<frmAbout>(te.env, owner);
+        window = std::make_unique<frmAbout>(te.env, owner, owner.findChild<QPushButton *>()->cursor());
         window->show();
     }
     template<typename T = QWidget> T *get(const char *name) const { return child<T>(window.get(), name); }
@@ -267,8 +267,8 @@ private slots:
         w.te.setSetting("Left", QStringLiteral("1200"));
         w.te.setSetting("CountryName", QStringLiteral("81"));
         w.te.setSetting("wip", QStringLiteral("True"));
-        w.te.env.settings->backend().sync();
-        const QString file = w.te.env.settings->backend().fileName();
+        w.te.env.settings->save();
+        const QString file = w.te.env.settings->fileName();
         const QStringList before = storedKeys(file);
         QCOMPARE(before.size(), 4);
         w.open();
@@ -285,7 +285,7 @@ private slots:
                            "also IP2Location.dll and VUROREro.dll are registered in windows "
                            "registry,\r\n\r\n   This will remove them, continue?"));
         QVERIFY(w.te.endings.empty());
-        w.te.env.settings->backend().sync();
+        w.te.env.settings->save();
         QCOMPARE(storedKeys(file), before);
         QCOMPARE(w.te.setting("Left"), QStringLiteral("1200"));
         QVERIFY(w.window->isVisible());
@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(m.te.endings, std::vector<int>({0}));
         QCOMPARE(m.te.dialogs->shown.size(), std::size_t(1));
         // Ending at once: taking the main window down writes nothing back.
-        const QString file = m.te.env.settings->backend().fileName();
+        const QString file = m.te.env.settings->fileName();
         m.window.reset();
         m.te.env.settings.reset();
         QCOMPARE(storedKeys(file), QStringList());

@@ -115,18 +115,19 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("s.ini"));
         SettingsStore store(std::make_unique<QSettings>(path, QSettings::IniFormat));
-        QCOMPARE(store.read(keys::chkDST), QStringLiteral("1"));
-        QCOMPARE(store.read(keys::EnableTray), QStringLiteral("1"));
-        QCOMPARE(store.read(keys::Left_Lat), QStringLiteral("300"));
-        QCOMPARE(store.read(keys::FirstUp), QString());
+        const auto text = [](const auto &key) { return TextKey {key.name}; };
+        QVERIFY(store.holds(keys::chkDST, true));
+        QVERIFY(store.holds(keys::EnableTray, true));
+        QVERIFY(store.holds(keys::Left_Lat, 300));
+        QVERIFY(store.isBlank(keys::FirstUp));
         QVERIFY(!store.contains(keys::FirstUp));
-        store.write(keys::FirstUp, QStringLiteral("0"));
-        QCOMPARE(store.read(keys::FirstUp), QStringLiteral("0"));
-        store.write(keys::CountryName, QStringLiteral("a, b"));
-        store.backend().sync();
+        store.write(keys::FirstUp, false);
+        QCOMPARE(store.read(text(keys::FirstUp)), QStringLiteral("0"));
+        store.write(text(keys::CountryName), QStringLiteral("a, b"));
+        QVERIFY(!store.save());
         SettingsStore again(std::make_unique<QSettings>(path, QSettings::IniFormat));
-        QCOMPARE(again.read(keys::CountryName), QStringLiteral("a, b"));
-        QCOMPARE(again.read(keys::FirstUp), QStringLiteral("0"));
+        QCOMPARE(again.read(text(keys::CountryName)), QStringLiteral("a, b"));
+        QCOMPARE(again.read(text(keys::FirstUp)), QStringLiteral("0"));
 
         // A hand-edited list comes back as one text.
         QFile raw(path);
@@ -134,9 +135,37 @@ private slots:
         raw.write("\n[Settings]\nUSCi=4, 5\n");
         raw.close();
         SettingsStore edited(std::make_unique<QSettings>(path, QSettings::IniFormat));
-        QCOMPARE(edited.read(keys::USCi), QStringLiteral("4, 5"));
-        edited.clear();
-        QCOMPARE(edited.read(keys::FirstUp), QString());
+        QCOMPARE(edited.read(text(keys::USCi)), QStringLiteral("4, 5"));
+        edited.clearAll();
+        QVERIFY(edited.isBlank(keys::FirstUp));
+    }
+
+    // A check box reads any number, the tray and window state only the exact
+    // text the program writes; text that is no number has no value.
+    void typedKeysReadHandEditedText()
+    {
+        QTemporaryDir dir;
+        QFile raw(dir.filePath(QStringLiteral("s.ini")));
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[Settings]\nEnableTray=\" 2\"\nwState=01\nwVis=true\nLeft=left\nchkDST=\n");
+        raw.close();
+        SettingsStore store(std::make_unique<QSettings>(raw.fileName(), QSettings::IniFormat));
+        QCOMPARE(store.read(keys::EnableTray), std::optional<bool>(true));
+        QVERIFY(!store.holds(keys::EnableTray, true));
+        QCOMPARE(store.read(keys::wState), std::optional<int>(1));
+        QVERIFY(!store.holds(keys::wState, 1));
+        QCOMPARE(store.read(keys::wVis), std::nullopt);
+        QVERIFY(!store.holds(keys::wVis, true) && !store.holds(keys::wVis, false));
+        QCOMPARE(store.read(keys::Left), std::nullopt);
+        QVERIFY(store.isBlank(keys::chkDST));
+        QVERIFY(store.holds(keys::OTray, true));
+        QCOMPARE(store.read(keys::USCi.withDefault(1)), std::optional<int>(1));
+        try {
+            store.require(keys::chkDST);
+            QFAIL("an empty yes/no has no value");
+        } catch (const AppError &error) {
+            QCOMPARE(error.number, 13);
+        }
     }
 };
 

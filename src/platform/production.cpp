@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QUrl>
 
 #include <limits>
@@ -88,14 +87,6 @@ private:
 };
 
 } // namespace
-
-bool canWriteIn(const QString &folder)
-{
-    // Asking the file system is the only sure test: permissions, read-only
-    // mounts and ACLs all show in whether a file can be made.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orbilex-write-test.XXXXXX")));
-    return probe.open();
-}
 
 void seedShippedFiles(const QDir &programFolder, const QStringList &shippedFolders)
 {

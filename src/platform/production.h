@@ -3,15 +3,13 @@
 // boxes, the user's settings and the program folder.
 
 #include "platform/environment.h"
+#include "store/savedfiles.h"
 
 #include <QStringList>
 
 #include <functional>
 
 namespace orbilex {
-
-// Whether a file can be made in folder.
-bool canWriteIn(const QString &folder);
 
 // The executable's folder when it can be written, so userdb.ini sits beside
 // the program; otherwise (a read-only install) the per-user data folder; and

@@ -22,6 +22,14 @@ QString temporaryTemplate(const QString &file)
     return file + QStringLiteral(".orbilex-XXXXXX");
 }
 
+bool canWriteIn(const QString &folder)
+{
+    // Asking the file system is the only sure test: permissions, read-only
+    // mounts and ACLs all show in whether a file can be made.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orbilex-write-test.XXXXXX")));
+    return probe.open();
+}
+
 bool syncToDisk(const QString &file)
 {
 #ifdef Q_OS_UNIX

@@ -36,6 +36,10 @@ void makeValuesText(const QString &file);
 // after the next save.
 QString valueText(const QVariant &value);
 
+// Whether a new file can be made in folder, as every write through a
+// temporary beside its file needs.
+bool canWriteIn(const QString &folder);
+
 // Flushes a written file to the disk; false when the system refuses.
 bool syncToDisk(const QString &file);
 

@@ -2,6 +2,7 @@
 
 #include "store/savedfiles.h"
 
+#include <QDir>
 #include <QSettings>
 
 namespace orbilex {
@@ -22,37 +23,54 @@ SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::read(const SettingKey &key) const
+QString SettingsStore::read(const TextKey &key) const
 {
-    return read(key.name, key.defaultValue);
+    return textOf(key);
 }
 
-QString SettingsStore::read(const char *name, const char *defaultValue) const
+std::optional<QString> SettingsStore::storedText(const char *name) const
 {
     const QVariant value = m_settings->value(keyPath(name));
     if (!value.isValid())
-        return defaultValue ? QString::fromLatin1(defaultValue) : QString();
+        return std::nullopt;
     return valueText(value);
 }
 
-bool SettingsStore::contains(const SettingKey &key) const
+bool SettingsStore::contains(const char *name) const
 {
-    return m_settings->contains(keyPath(key.name));
+    return m_settings->contains(keyPath(name));
 }
 
-void SettingsStore::write(const SettingKey &key, const QString &value)
+void SettingsStore::writeText(const char *name, const QString &text)
 {
-    write(key.name, value);
+    m_settings->setValue(keyPath(name), text);
 }
 
-void SettingsStore::write(const char *name, const QString &value)
+std::optional<AppError> SettingsStore::save()
 {
-    m_settings->setValue(keyPath(name), value);
+    m_settings->sync();
+    switch (m_settings->status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::AccessError:
+        return AppError::pathFileAccess();
+    case QSettings::FormatError:
+        break;
+    }
+    return AppError::invalidFileFormat();
 }
 
-void SettingsStore::clear()
+void SettingsStore::clearAll()
 {
     m_settings->clear();
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        throw AppError::pathFileAccess(QDir::toNativeSeparators(fileName()));
+}
+
+QString SettingsStore::fileName() const
+{
+    return m_settings->fileName();
 }
 
 } // namespace orbilex

@@ -1,4 +1,3 @@
-#include "store/storedvalues.h"
 #include "ui/windowparts.h"
 
 #include <QGuiApplication>
@@ -18,11 +17,11 @@ QList<QRect> availableAreas()
 
 } // namespace
 
-void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left, const SettingKey &top, QWidget *w,
+void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, const IntKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips)
 {
-    std::optional<int> x = storedNumber(settings.read(left));
-    std::optional<int> y = storedNumber(settings.read(top));
+    std::optional<int> x = settings.read(left);
+    std::optional<int> y = settings.read(top);
     if (defaultTwips) {
         x = x.value_or(defaultTwips->x());
         y = y.value_or(defaultTwips->y());
@@ -36,10 +35,10 @@ void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left
     w->move(reachablePosition(wanted, w->frameGeometry().size(), availableAreas()));
 }
 
-void saveWindowPosition(SettingsStore &settings, const SettingKey &left, const SettingKey &top, const QWidget *w)
+void saveWindowPosition(SettingsStore &settings, const IntKey &left, const IntKey &top, const QWidget *w)
 {
-    settings.write(left, QString::number(pixelsToTwips(w->x())));
-    settings.write(top, QString::number(pixelsToTwips(w->y())));
+    settings.write(left, pixelsToTwips(w->x()));
+    settings.write(top, pixelsToTwips(w->y()));
 }
 
 } // namespace orbilex

@@ -3,6 +3,7 @@
 // design names, geometry given in twips, and a window's position kept in the
 // settings store.
 
+#include "common/apperror.h"
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
 #include "viewlogic/windowmath.h"
@@ -10,7 +11,9 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <concepts>
 #include <optional>
+#include <type_traits>
 
 namespace orbilex {
 
@@ -18,6 +21,26 @@ template<typename T> T *named(T *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1StringView(objectName));
     return widget;
+}
+
+// A slot that throws must not take the event loop down with it: the failing
+// reaction is skipped, as every other step of a window's life is.
+template<typename Sender, typename Signal, typename Receiver>
+void guardedConnect(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*slot)())
+{
+    QObject::connect(sender, signal, receiver, [receiver, slot] { guarded([&] { (receiver->*slot)(); }); });
+}
+
+// The same for a reaction that needs the signal's arguments or more than one call.
+template<typename Sender, typename Signal, typename Receiver, typename Slot>
+requires(!std::is_member_function_pointer_v<Slot>) void guardedConnect(
+    Sender *sender, Signal signal, Receiver *receiver, Slot slot)
+{
+    // Constrained, so that Qt hands over only as many arguments as the slot takes.
+    QObject::connect(
+        sender, signal, receiver, [slot](const auto &...args) requires std::invocable<const Slot &, decltype(args)...> {
+            guarded([&] { slot(args...); });
+        });
 }
 
 // Geometry given in twips, as the windows were designed.
@@ -30,10 +53,10 @@ inline void place(QWidget *w, int left, int top, int width, int height)
 // one that is missing or no number takes its default, or stays where it is
 // when there is none. A position off every screen is brought onto the
 // nearest one.
-void restoreWindowPosition(const SettingsStore &settings, const SettingKey &left, const SettingKey &top, QWidget *w,
+void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, const IntKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips = std::nullopt);
 
 // Stores w's left and top edges in twips.
-void saveWindowPosition(SettingsStore &settings, const SettingKey &left, const SettingKey &top, const QWidget *w);
+void saveWindowPosition(SettingsStore &settings, const IntKey &left, const IntKey &top, const QWidget *w);
 
 } // namespace orbilex

@@ -129,7 +129,7 @@ int startupMain(int argc, char **argv, qint64 mainNs)
         return rc;
 
     // A start that shows the wrong country, or none, measures nothing.
-    const std::optional<int> stored = storedNumber(env.settings->read(keys::CountryName));
+    const std::optional<int> stored = env.settings->read(keys::CountryName);
     const QString shown = window.findChild<QLineEdit *>(QStringLiteral("txtCountryName"))->text();
     if (!stored || *stored < 0 || *stored >= kCountryCount || shown != qs(kCountryNames[std::size_t(*stored)])) {
         std::fprintf(stderr, "the window shows \"%s\", not the stored country\n", qPrintable(shown));

@@ -5,6 +5,7 @@
 #include "ui/companions/frmAbout.h"
 
 #include "common/apperror.h"
+#include "store/savedfiles.h"
 #include "viewlogic/abouttexts.h"
 #include "viewlogic/fields.h"
 
@@ -17,8 +18,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryFile>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
@@ -66,8 +65,6 @@ QPixmap logoPicture()
     return picture;
 }
 
-const AppError kInternalError(51, QStringLiteral("Internal error"));
-
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -75,13 +72,13 @@ QString shown(const QString &path)
 
 } // namespace
 
-frmAbout::frmAbout(Environment &env, QWidget &owner)
+frmAbout::frmAbout(Environment &env, QWidget &owner, const QCursor &pointer)
     : QDialog(&owner)
     , m_env(env)
 {
     setModal(true);
     buildWindow();
-    Load(&owner);
+    Load(pointer);
 }
 
 frmAbout::frmAbout(Environment &env)
@@ -89,13 +86,13 @@ frmAbout::frmAbout(Environment &env)
     , m_env(env)
 {
     buildWindow();
-    Load(nullptr);
+    Load(QCursor(Qt::PointingHandCursor));
 }
 
 void frmAbout::buildWindow()
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Orbilex"));
+    setWindowTitle(QStringLiteral("About ") + title());
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
@@ -162,11 +159,8 @@ void frmAbout::buildWindow()
     connect(cmdUninstall, &QPushButton::clicked, this, &frmAbout::cmdUninstallClick);
 }
 
-void frmAbout::Load(const QWidget *owner)
+void frmAbout::Load(const QCursor &pointer)
 {
-    // The buttons point like the main window's button that opened this window.
-    const auto *opener = owner ? owner->findChild<const QPushButton *>(QStringLiteral("cmdAbout")) : nullptr;
-    const QCursor pointer = opener ? opener->cursor() : QCursor(Qt::PointingHandCursor);
     for (QPushButton *b : {cmdCool, cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
         b->setCursor(pointer);
 
@@ -210,7 +204,7 @@ void frmAbout::cmdEmailClick()
 void frmAbout::enterProgramFolder() const
 {
     if (!QDir::setCurrent(m_env.programFolder.absolutePath()))
-        throw AppError(76, QStringLiteral("Path not found: ") + shown(m_env.programFolder.absolutePath()));
+        throw AppError::pathNotFound(shown(m_env.programFolder.absolutePath()));
 }
 
 // The override store is part of the program and needs no registration; what
@@ -222,10 +216,9 @@ void frmAbout::registerIniStore() const
     const QString path = m_env.programFile(QLatin1StringView(kUserDbFile));
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || !info.isWritable()))
-        throw AppError(75, QStringLiteral("Path/File access error: ") + shown(path));
-    QTemporaryFile probe(m_env.programFile(QStringLiteral("userdb.XXXXXX.tmp")));
-    if (!probe.open())
-        throw AppError(75, QStringLiteral("Path/File access error: ") + shown(m_env.programFolder.absolutePath()));
+        throw AppError::pathFileAccess(shown(path));
+    if (!canWriteIn(m_env.programFolder.absolutePath()))
+        throw AppError::pathFileAccess(shown(m_env.programFolder.absolutePath()));
 }
 
 // Opening the database is what makes lookups possible again, also after the
@@ -234,16 +227,17 @@ void frmAbout::registerIpDatabase() const
 {
     IpDatabase *db = m_env.ipDatabase.get();
     if (!db)
-        throw AppError(53, QStringLiteral("File not found: IP database"));
+        throw AppError::fileNotFound(QStringLiteral("IP database"));
     if (db->open())
         return;
     const QString path = db->path();
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw AppError(
-            53, QStringLiteral("File not found: ") + (path.isEmpty() ? QStringLiteral("IP database") : shown(path)));
+        throw AppError::fileNotFound(path.isEmpty() ? QStringLiteral("IP database") : shown(path));
     // There but unusable (unreadable, damaged): the database says why.
-    const QString problem = db->problem();
-    throw AppError(75, problem.isEmpty() ? QStringLiteral("Path/File access error: ") + shown(path) : problem);
+    AppError error = AppError::pathFileAccess(shown(path));
+    if (const QString problem = db->problem(); !problem.isEmpty())
+        error.description = problem;
+    throw error;
 }
 
 void frmAbout::cmdReInsDLLClick()
@@ -256,21 +250,10 @@ void frmAbout::cmdReInsDLLClick()
     } catch (const AppError &error) {
         m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(error), about::reinstallErrorTitle());
     } catch (...) {
-        m_env.dialogs->message(
-            Dialogs::Icon::Critical, about::reinstallErrorText(kInternalError), about::reinstallErrorTitle());
+        m_env.dialogs->message(Dialogs::Icon::Critical, about::reinstallErrorText(AppError::internalError()),
+            about::reinstallErrorTitle());
     }
     showIpDatabaseDate();
-}
-
-void frmAbout::clearSettings() const
-{
-    QSettings &backend = m_env.settings->backend();
-    m_env.settings->clear();
-    // A clear that never reaches the disk would bring every setting back on
-    // the next start.
-    backend.sync();
-    if (backend.status() != QSettings::NoError)
-        throw AppError(75, QStringLiteral("Path/File access error: ") + shown(backend.fileName()));
 }
 
 void frmAbout::cmdUninstallClick()
@@ -278,7 +261,7 @@ void frmAbout::cmdUninstallClick()
     if (!m_env.dialogs->question(Dialogs::Icon::Warning, about::uninstallQuestion(), title(), true))
         return;
     try {
-        clearSettings();
+        m_env.settings->clearAll();
         enterProgramFolder();
         // Neither the override store nor the IP database leaves anything
         // behind outside the program folder, so there is nothing to undo for
@@ -286,7 +269,7 @@ void frmAbout::cmdUninstallClick()
     } catch (const AppError &error) {
         m_env.dialogs->message(Dialogs::Icon::Warning, about::uninstallErrorText(error), title());
     } catch (...) {
-        m_env.dialogs->message(Dialogs::Icon::Warning, about::uninstallErrorText(kInternalError), title());
+        m_env.dialogs->message(Dialogs::Icon::Warning, about::uninstallErrorText(AppError::internalError()), title());
     }
     // At once: no window's closing steps run, so nothing writes the settings back.
     m_env.endProgram(0);

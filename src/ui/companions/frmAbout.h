@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 
+#include <QCursor>
 #include <QDialog>
 
 class QLabel;
@@ -17,8 +18,9 @@ class frmAbout : public QDialog
 {
     Q_OBJECT
 public:
-    // Opened from the main window: owned by it and modal.
-    frmAbout(Environment &env, QWidget &owner);
+    // Opened from the main window: owned by it and modal, its buttons
+    // pointing as the main window's do.
+    frmAbout(Environment &env, QWidget &owner, const QCursor &pointer);
     // Opened from the tray menu: no owner, not modal.
     explicit frmAbout(Environment &env);
 
@@ -33,12 +35,11 @@ protected:
 
 private:
     void buildWindow();
-    void Load(const QWidget *owner);
+    void Load(const QCursor &pointer);
     void showIpDatabaseDate();
     void enterProgramFolder() const;
     void registerIniStore() const;
     void registerIpDatabase() const;
-    void clearSettings() const;
 
     Environment &m_env;
 

@@ -1,16 +1,14 @@
 // The IP-to-country window.
 
-#include "store/storedvalues.h"
 #include "ui/companions/frmIP2Location.h"
 
-#include "desktop/XPButton.h"
 #include "common/apperror.h"
+#include "desktop/XPButton.h"
 #include "store/settingskeys.h"
-#include "viewlogic/ipconvert.h"
-#include "ui/main/frmMain.h"
-#include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
+#include "viewlogic/ipconvert.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,24 +54,22 @@ QPushButton *button(QWidget *parent, const char *objectName, const char *caption
 
 } // namespace
 
-frmIP2Location::frmIP2Location(Environment &env, frmMain &main)
-    : QWidget(nullptr, Qt::Window)
-    , m_env(env)
-    , m_main(main)
+frmIP2Location::frmIP2Location(Environment &env, MainWindowLink &main)
+    : CompanionWindow(env, main, keys::Left_IPL, keys::Top_IPL)
 {
     setObjectName(QStringLiteral("frmIP2Location"));
-    setWindowTitle(QStringLiteral("Orbilex - IP2Location"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - IP2Location"));
     buildWindow();
 
     timIPLEr = named(new QTimer(this), "timIPLEr");
     timIPLEr->setInterval(1000);
     timIPLG = named(new QTimer(this), "timIPLG");
     timIPLG->setInterval(1000);
-    connect(timIPLEr, &QTimer::timeout, this, [this] { guarded([&] { timIPLErTick(); }); });
-    connect(timIPLG, &QTimer::timeout, this, [this] { guarded([&] { timIPLGTick(); }); });
-    connect(cmdIPL, &QPushButton::clicked, this, [this] { guarded([&] { Convert(); }); });
-    connect(cmdPaste, &QPushButton::clicked, this, [this] { guarded([&] { Paste(); }); });
-    connect(cmdCopy, &QPushButton::clicked, this, [this] { guarded([&] { Copy(); }); });
+    guardedConnect(timIPLEr, &QTimer::timeout, this, &frmIP2Location::timIPLErTick);
+    guardedConnect(timIPLG, &QTimer::timeout, this, &frmIP2Location::timIPLGTick);
+    guardedConnect(cmdIPL, &QPushButton::clicked, this, &frmIP2Location::Convert);
+    guardedConnect(cmdPaste, &QPushButton::clicked, this, &frmIP2Location::Paste);
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmIP2Location::Copy);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Load();
@@ -147,26 +143,19 @@ void frmIP2Location::buildWindow()
     txtIPL->setFocus();
 }
 
-void frmIP2Location::Load()
+void frmIP2Location::loadSteps()
 {
-    m_loaded = true;
     timIPLEr->stop();
     timIPLG->stop();
     setStatus(QStringLiteral("waiting..."), false);
 
     guarded([&] {
-        setWindowIcon(m_main.windowIcon());
-        const QCursor hand = m_main.aboutButton()->cursor();
+        setWindowIcon(m_main.programIcon());
+        const QCursor hand = m_main.handCursor();
         for (QPushButton *b : {cmdIPL, cmdPaste, cmdCopy})
             b->setCursor(hand);
     });
-    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_IPL, keys::Top_IPL, this); });
-    guarded([&] {
-        const std::optional<int> autoHide = storedNumber(m_env.settings->read(keys::AutoHide));
-        if (!autoHide)
-            throw AppError(13, QStringLiteral("Type mismatch"));
-        chkAuto->setChecked(*autoHide != 0);
-    });
+    guarded([&] { chkAuto->setChecked(m_env.settings->require(keys::AutoHide)); });
     guarded([&] { shpBorder->setGeometry(rect()); });
     guarded([&] {
         if (looksLikeAddress(QGuiApplication::clipboard()->text()))
@@ -174,17 +163,15 @@ void frmIP2Location::Load()
     });
 }
 
-void frmIP2Location::Unload()
+void frmIP2Location::saveSettings()
 {
-    if (!m_loaded)
-        return;
-    m_loaded = false;
+    m_env.settings->write(keys::AutoHide, chkAuto->isChecked());
+}
+
+void frmIP2Location::unloadSteps()
+{
     timIPLEr->stop();
     timIPLG->stop();
-    if (isMinimized())
-        return;
-    saveWindowPosition(*m_env.settings, keys::Left_IPL, keys::Top_IPL, this);
-    m_env.settings->write(keys::AutoHide, flagText(chkAuto->isChecked()));
 }
 
 void frmIP2Location::setStatus(const QString &text, bool red)
@@ -275,9 +262,7 @@ void frmIP2Location::Copy()
 
 void frmIP2Location::timIPLGTick()
 {
-    // Shown and restored to normal size in one step.
-    if (m_main.isMinimized() || !m_main.isVisible())
-        m_main.showNormal();
+    m_main.showNormalAgain();
     timIPLG->stop();
     if (chkAuto->isChecked())
         close();
@@ -296,19 +281,6 @@ void frmIP2Location::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void frmIP2Location::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous() && !m_loaded)
-        Load();
-    QWidget::showEvent(event);
-}
-
-void frmIP2Location::closeEvent(QCloseEvent *event)
-{
-    guarded([&] { Unload(); });
-    event->accept();
 }
 
 void frmIP2Location::resizeEvent(QResizeEvent *event)

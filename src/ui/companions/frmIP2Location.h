@@ -1,8 +1,6 @@
 #pragma once
 
-#include "platform/environment.h"
-
-#include <QWidget>
+#include "ui/companions/companionwindow.h"
 
 class QCheckBox;
 class QFrame;
@@ -13,8 +11,6 @@ class QTimer;
 
 namespace orbilex {
 
-class frmMain;
-
 // IP to country: a typed or pasted IPv4 address is looked up in the IP
 // database, the country's name shown and its alpha-2 code handed to the main
 // window, which selects the country. Optionally the window then closes itself
@@ -23,42 +19,35 @@ class frmMain;
 // The window stays an object for as long as the main window lives; closing it
 // unloads it (position and choice saved) and showing it again loads it again,
 // clipboard check included.
-class frmIP2Location : public QWidget
+class frmIP2Location : public CompanionWindow
 {
     Q_OBJECT
 public:
-    frmIP2Location(Environment &env, frmMain &main);
+    frmIP2Location(Environment &env, MainWindowLink &main);
     ~frmIP2Location() override;
 
     void Convert();
     void Paste();
     void Copy();
 
-    bool isLoaded() const { return m_loaded; }
-
     static constexpr int kClientWidthTwips = 3990;
     static constexpr int kClientHeightTwips = 2085;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void loadSteps() override;
+    void saveSettings() override;
+    void unloadSteps() override;
 
 private:
     void buildWindow();
-    void Load();
-    void Unload();
     void convertOnce(IpDatabase &db);
     void showError();
     void showDatabaseProblem();
     void setStatus(const QString &text, bool red);
     void timIPLErTick();
     void timIPLGTick();
-
-    Environment &m_env;
-    frmMain &m_main;
-    bool m_loaded = false;
 
     QLabel *lblPrompt = nullptr;
     QLineEdit *txtIPL = nullptr;

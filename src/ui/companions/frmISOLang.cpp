@@ -2,13 +2,12 @@
 
 #include "ui/companions/frmISOLang.h"
 
+#include "common/apperror.h"
 #include "data/isolanguages.h"
 #include "desktop/XPButton.h"
-#include "common/apperror.h"
-#include "ui/main/frmMain.h"
-#include "viewlogic/windowmath.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,21 +79,18 @@ QString OpenList::text() const
     return m_text->text();
 }
 
-frmISOLang::frmISOLang(Environment &env, frmMain &main)
+frmISOLang::frmISOLang(Environment &env, MainWindowLink &main)
     : CompanionWindow(env, main, keys::Left_ISO, keys::Top_ISO)
 {
     setObjectName(QStringLiteral("frmISOLang"));
-    setWindowTitle(QStringLiteral("Orbilex - ISO Language Codes"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - ISO Language Codes"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    connect(cmbThree->items(), &QListWidget::currentRowChanged, this,
-        [this](int row) { guarded([&] { cmbThreeChosen(row); }); });
-    connect(cmbTwo->items(), &QListWidget::currentRowChanged, this,
-        [this](int row) { guarded([&] { cmbTwoChosen(row); }); });
-    connect(cmbLang->items(), &QListWidget::currentRowChanged, this,
-        [this](int row) { guarded([&] { cmbLangChosen(row); }); });
-    connect(cmdCopy, &QPushButton::clicked, this, [this] { guarded([&] { cmdCopyClicked(); }); });
+    guardedConnect(cmbThree->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbThreeChosen(row); });
+    guardedConnect(cmbTwo->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbTwoChosen(row); });
+    guardedConnect(cmbLang->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbLangChosen(row); });
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmISOLang::cmdCopyClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Load();
@@ -160,16 +156,14 @@ void frmISOLang::buildWindow()
     setTabOrder(cmbLang->items(), cmdCopy);
 }
 
-void frmISOLang::Load()
+void frmISOLang::loadSteps()
 {
-    m_loaded = true;
-    guarded([&] { setWindowIcon(m_main.windowIcon()); });
-    guarded([&] { cmdCopy->setCursor(m_main.aboutButton()->cursor()); });
+    guarded([&] { setWindowIcon(m_main.programIcon()); });
+    guarded([&] { cmdCopy->setCursor(m_main.handCursor()); });
     guarded([&] {
         shpBorder->setGeometry(0, 0, width(), height());
         shpBorder->lower();
     });
-    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_ISO, keys::Top_ISO, this); });
     guarded([&] { fillLists(); });
     guarded([&] { cmbThree->items()->setCurrentRow(0); });
 }

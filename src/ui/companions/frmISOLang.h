@@ -13,8 +13,6 @@ class QPushButton;
 
 namespace orbilex {
 
-class frmMain;
-
 // A list that is always open, with a text field above it that shows the
 // chosen entry. Typing into the field changes nothing else: only choosing an
 // entry counts.
@@ -42,7 +40,7 @@ class frmISOLang : public CompanionWindow
 {
     Q_OBJECT
 public:
-    frmISOLang(Environment &env, frmMain &main);
+    frmISOLang(Environment &env, MainWindowLink &main);
     ~frmISOLang() override;
 
     static constexpr int kClientWidthTwips = 6480;
@@ -50,17 +48,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void loadSteps() override;
 
 private:
     void buildWindow();
-    void Load() override;
     void fillLists();
     void cmbThreeChosen(int row);
     void cmbTwoChosen(int row);
     void cmbLangChosen(int row);
     void showRow();
     void cmdCopyClicked();
-
 
     QFrame *shpBorder = nullptr;
     QGroupBox *Frame1 = nullptr;

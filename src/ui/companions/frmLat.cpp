@@ -2,11 +2,10 @@
 
 #include "ui/companions/frmLat.h"
 
-#include "data/latitudes.h"
 #include "common/apperror.h"
-#include "ui/main/frmMain.h"
-#include "viewlogic/windowmath.h"
+#include "data/latitudes.h"
 #include "ui/windowparts.h"
+#include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,17 +43,17 @@ constexpr int kCloseTop = kListTop + kListHeight + 120;
 
 } // namespace
 
-frmLat::frmLat(Environment &env, frmMain &main)
+frmLat::frmLat(Environment &env, MainWindowLink &main)
     : CompanionWindow(env, main, keys::Left_Lat, keys::Top_Lat)
 {
     setObjectName(QStringLiteral("frmLat"));
-    setWindowTitle(QStringLiteral("Orbilex - Latitude and Longitude"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - Latitude and Longitude"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    connect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { guarded([&] { lineChosen(row); }); });
-    connect(m_listText, &QLineEdit::textEdited, this, [this] { guarded([&] { textTyped(); }); });
-    connect(Command2, &QPushButton::clicked, this, [this] { guarded([&] { Command2Clicked(); }); });
+    guardedConnect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { lineChosen(row); });
+    guardedConnect(m_listText, &QLineEdit::textEdited, this, &frmLat::textTyped);
+    guardedConnect(Command2, &QPushButton::clicked, this, &frmLat::Command2Clicked);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
     Load();
@@ -98,16 +97,14 @@ void frmLat::buildWindow()
     setTabOrder(Command2, Command1);
 }
 
-void frmLat::Load()
+void frmLat::loadSteps()
 {
-    m_loaded = true;
-    guarded([&] { setWindowIcon(m_main.windowIcon()); });
+    guarded([&] { setWindowIcon(m_main.programIcon()); });
     guarded([&] {
-        const QCursor hand = m_main.aboutButton()->cursor();
+        const QCursor hand = m_main.handCursor();
         Command1->setCursor(hand);
         Command2->setCursor(hand);
     });
-    guarded([&] { restoreWindowPosition(*m_env.settings, keys::Left_Lat, keys::Top_Lat, this); });
     guarded([&] { fillList(); });
     guarded([&] { m_listItems->setCurrentRow(0); });
 }

@@ -11,8 +11,6 @@ class QPushButton;
 
 namespace orbilex {
 
-class frmMain;
-
 // Latitudes and longitudes of United States places, state by state: a list to
 // scroll, a line to choose and copy. The window reads nothing from the country
 // data and hands nothing back.
@@ -26,7 +24,7 @@ class frmLat : public CompanionWindow
 {
     Q_OBJECT
 public:
-    frmLat(Environment &env, frmMain &main);
+    frmLat(Environment &env, MainWindowLink &main);
     ~frmLat() override;
 
     static constexpr int kClientWidthTwips = 7455;
@@ -34,15 +32,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void loadSteps() override;
 
 private:
     void buildWindow();
-    void Load() override;
     void fillList();
     void lineChosen(int row);
     void textTyped();
     void Command2Clicked();
-
 
     QLabel *lblTitle = nullptr;
     QWidget *cmbMainList = nullptr;

@@ -5,9 +5,8 @@
 #include "common/apperror.h"
 #include "store/worldlocations.h"
 #include "ui/companions/worldmarkers.h"
-#include "ui/main/frmMain.h"
-#include "viewlogic/windowmath.h"
 #include "ui/windowparts.h"
+#include "viewlogic/windowmath.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -130,8 +129,8 @@ QString errorText(const AppError &e)
 
 } // namespace
 
-frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
-    : CompanionWindow(env, main, keys::Left_World, keys::Top_World)
+frmWorldMap::frmWorldMap(Environment &env, MainWindowLink &main)
+    : CompanionWindow(env, main, keys::Left_World, keys::Top_World, QPoint(kLeftDefaultTwips, kTopDefaultTwips))
 {
     setObjectName(QStringLiteral("frmWorldMap"));
     setWindowTitle(QStringLiteral("World Map"));
@@ -143,19 +142,18 @@ frmWorldMap::frmWorldMap(Environment &env, frmMain &main)
     Timer1->setInterval(500);
     Timer2 = named(new QTimer(this), "Timer2");
     Timer2->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Tick(); }); });
-    connect(Timer2, &QTimer::timeout, this, [this] { guarded([&] { Timer2Tick(); }); });
+    guardedConnect(Timer1, &QTimer::timeout, this, &frmWorldMap::Timer1Tick);
+    guardedConnect(Timer2, &QTimer::timeout, this, &frmWorldMap::Timer2Tick);
 
     // The list holds the main list's entries once; from here on a change of
     // its selection is the user's or the main window's.
-    const QComboBox *countries = m_main.countryList();
-    for (int i = 0; i < countries->count(); ++i)
-        cmbWMCountry->addItem(countries->itemText(i));
+    for (int i = 0; i < m_main.countryCount(); ++i)
+        cmbWMCountry->addItem(m_main.countryName(i));
     cmbWMCountry->setCurrentIndex(-1);
-    connect(cmbWMCountry, &QComboBox::currentIndexChanged, this,
-        [this](int index) { guarded([&] { cmbWMCountryChanged(index); }); });
-    connect(cmdEdit, &QPushButton::clicked, this, [this] { guarded([&] { enterEditMode(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([&] { leaveEditMode(); }); });
+    guardedConnect(
+        cmbWMCountry, &QComboBox::currentIndexChanged, this, [this](int index) { cmbWMCountryChanged(index); });
+    guardedConnect(cmdEdit, &QPushButton::clicked, this, &frmWorldMap::enterEditMode);
+    guardedConnect(cmdCancel, &QPushButton::clicked, this, &frmWorldMap::leaveEditMode);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Load();
@@ -166,7 +164,51 @@ frmWorldMap::~frmWorldMap() = default;
 void frmWorldMap::buildWindow()
 {
     const QFont small = pixelFont(font(), 9);
+    buildReadouts(small);
+    buildButtons(small);
 
+    auto *panel = named(new QFrame(this), "Frame1");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    place(panel, 4410, 6120, 3315, 750);
+    const auto openProfile = [this] {
+        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
+            + QStringLiteral("/mapmachine/profiles/") + m_main.fipsCode().trimmed().toLower()
+            + QStringLiteral(".html"));
+    };
+    const auto openWorld = [this] {
+        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
+            + QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
+    };
+    imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
+    imgNGeo->setPixmap(serviceLogo());
+    imgNGeo->setGeometry(twipsToPixels(4515), twipsToPixels(6150), 22, 22);
+    imgNGeo->setToolTip(QStringLiteral("Country Profile"));
+    lblGeoCountry = named(new LinkLabel(this, openProfile), "lblGeoCountry");
+    lblGeoWorld = named(new LinkLabel(this, openWorld), "lblGeoWorld");
+    lblGeoCountry->setText(QStringLiteral("Country Profile"));
+    lblGeoWorld->setText(QStringLiteral("Satelite view of World Map"));
+    for (QLabel *link : {lblGeoCountry, lblGeoWorld}) {
+        QFont f = small;
+        f.setUnderline(true);
+        setFontOnShow(link, f);
+        QPalette p = link->palette();
+        p.setColor(QPalette::WindowText, p.color(QPalette::Link));
+        link->setPalette(p);
+    }
+    place(lblGeoCountry, 4515, 6540, 1020, 195);
+    place(lblGeoWorld, 5670, 6540, 1905, 195);
+
+    cmbWMCountry = named(new QComboBox(this), "cmbWMCountry");
+    setFontOnShow(cmbWMCountry, small);
+    cmbWMCountry->setMaxVisibleItems(20);
+    place(cmbWMCountry, 9330, 6510, 3480, 315);
+
+    buildRuler();
+    buildMarker(small);
+}
+
+void frmWorldMap::buildReadouts(const QFont &small)
+{
     lblCFlash = named(new QLabel(QStringLiteral("."), this), "lblCFlash");
     setFontOnShow(lblCFlash, pixelFont(font(), 16, true));
     lblCFlash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -206,7 +248,10 @@ void frmWorldMap::buildWindow()
     place(txtCTop, 630, rowTop, 420, rowHeight);
     place(left, 1050, rowTop, 645, rowHeight);
     place(txtCLeft, 1575, rowTop, 600, rowHeight);
+}
 
+void frmWorldMap::buildButtons(const QFont &small)
+{
     cmdCancel = named(new SmallButton(QStringLiteral("&Cancel"), this), "cmdCancel");
     cmdEdit = named(new SmallButton(QStringLiteral("&Edit position"), this), "cmdEdit");
     cmdClose = named(new SmallButton(QStringLiteral("Clo&se"), this), "cmdClose");
@@ -219,45 +264,10 @@ void frmWorldMap::buildWindow()
     place(cmdClose, 105, 5985, 750, 330);
     cmdCancel->setEnabled(false);
     m_escapeButton = cmdClose;
+}
 
-    auto *panel = named(new QFrame(this), "Frame1");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    place(panel, 4410, 6120, 3315, 750);
-    const auto openProfile = [this] {
-        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
-            + QStringLiteral("/mapmachine/profiles/") + m_main.fipsList()->currentText().trimmed().toLower()
-            + QStringLiteral(".html"));
-    };
-    const auto openWorld = [this] {
-        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
-            + QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
-    };
-    imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
-    imgNGeo->setPixmap(serviceLogo());
-    imgNGeo->setGeometry(twipsToPixels(4515), twipsToPixels(6150), 22, 22);
-    imgNGeo->setToolTip(QStringLiteral("Country Profile"));
-    lblGeoCountry = named(new LinkLabel(this, openProfile), "lblGeoCountry");
-    lblGeoWorld = named(new LinkLabel(this, openWorld), "lblGeoWorld");
-    lblGeoCountry->setText(QStringLiteral("Country Profile"));
-    lblGeoWorld->setText(QStringLiteral("Satelite view of World Map"));
-    for (QLabel *link : {lblGeoCountry, lblGeoWorld}) {
-        QFont f = small;
-        f.setUnderline(true);
-        setFontOnShow(link, f);
-        QPalette p = link->palette();
-        p.setColor(QPalette::WindowText, p.color(QPalette::Link));
-        link->setPalette(p);
-    }
-    place(lblGeoCountry, 4515, 6540, 1020, 195);
-    place(lblGeoWorld, 5670, 6540, 1905, 195);
-
-    cmbWMCountry = named(new QComboBox(this), "cmbWMCountry");
-    setFontOnShow(cmbWMCountry, small);
-    cmbWMCountry->setMaxVisibleItems(20);
-    place(cmbWMCountry, 9330, 6510, 3480, 315);
-
-    buildRuler();
-
+void frmWorldMap::buildMarker(const QFont &small)
+{
     lblCurTime = named(new QLabel(QStringLiteral("00:00:00"), this), "lblCurTime");
     setFontOnShow(lblCurTime, pixelFont(font(), 9, true));
     passMouse(lblCurTime);
@@ -324,9 +334,8 @@ void frmWorldMap::applyFonts()
         w->adjustSize();
 }
 
-void frmWorldMap::Load()
+void frmWorldMap::loadSteps()
 {
-    m_loaded = true;
     m_editing = false;
     txtCurCountry->setText(QStringLiteral("..."));
     txtID->clear();
@@ -338,13 +347,9 @@ void frmWorldMap::Load()
     m_markerPhase = true;
     m_pointerPhase = true;
 
-    guarded([&] { setWindowIcon(m_main.windowIcon()); });
+    guarded([&] { setWindowIcon(m_main.programIcon()); });
     guarded([&] {
-        restoreWindowPosition(
-            *m_env.settings, keys::Left_World, keys::Top_World, this, QPoint(kLeftDefaultTwips, kTopDefaultTwips));
-    });
-    guarded([&] {
-        const QCursor hand = m_main.aboutButton()->cursor();
+        const QCursor hand = m_main.handCursor();
         for (QWidget *w :
             std::initializer_list<QWidget *> {cmdEdit, cmdCancel, cmdClose, imgNGeo, lblGeoCountry, lblGeoWorld})
             w->setCursor(hand);
@@ -352,14 +357,14 @@ void frmWorldMap::Load()
     // Through no selection, so the main list's country arrives as a change and
     // sets the caption.
     cmbWMCountry->setCurrentIndex(-1);
-    cmbWMCountry->setCurrentIndex(m_main.countryList()->currentIndex());
+    cmbWMCountry->setCurrentIndex(m_main.selectedCountry());
     Timer1->start();
     locateOrLog();
 }
 
 void frmWorldMap::selectCountry(int index)
 {
-    if (!m_loaded)
+    if (!isLoaded())
         Load();
     cmbWMCountry->setCurrentIndex(index);
 }
@@ -376,9 +381,8 @@ QString frmWorldMap::shippedLocationFile() const
 
 void frmWorldMap::LocateCountry()
 {
-    const QComboBox *countries = m_main.countryList();
-    const QString name = countries->currentText();
-    const int index = countries->currentIndex();
+    const int index = m_main.selectedCountry();
+    const QString name = m_main.countryName(index);
     const LocationScan scan = scanLocations(readLocationFile(locationFile(), shippedLocationFile()), name);
     if (scan.locatedName) {
         txtCurCountry->setText(*scan.locatedName);
@@ -394,7 +398,7 @@ void frmWorldMap::LocateCountry()
     // Another country's bad line is no reason to fail this one; it goes to
     // the log as a location error does.
     if (scan.skipped)
-        m_main.logField()->setText(errorText(*scan.skipped));
+        m_main.log(errorText(*scan.skipped));
 }
 
 void frmWorldMap::locateOrLog()
@@ -402,7 +406,7 @@ void frmWorldMap::locateOrLog()
     try {
         LocateCountry();
     } catch (const AppError &e) {
-        m_main.logField()->setText(errorText(e));
+        m_main.log(errorText(e));
     }
 }
 
@@ -420,7 +424,8 @@ void frmWorldMap::endOnError(const AppError &e)
     const QString title = QStringLiteral("Error ") + QString::number(e.number) + QStringLiteral(" : ") + e.description;
     const QString text = QStringLiteral("File \"wlocation.dat\" missed or is in invalid format\r\n"
                                         "try reinstalling the program,\r\n\r\n"
-                                        "Unable to continue, now closing Orbilex...");
+                                        "Unable to continue, now closing ")
+        + QString::fromLatin1(kProgramTitle) + QStringLiteral("...");
     m_env.dialogs->message(Dialogs::Icon::Critical, text, title);
     // The session's settings (the country, the window positions) are written
     // as at any exit; the program ends even where that fails.
@@ -432,7 +437,7 @@ void frmWorldMap::cmbWMCountryChanged(int index)
 {
     if (index < 0)
         return;
-    m_main.countryList()->setCurrentIndex(index);
+    m_main.chooseCountry(index);
     setWindowTitle(QStringLiteral("World Map - ") + cmbWMCountry->currentText());
 }
 
@@ -451,7 +456,7 @@ void frmWorldMap::Timer1Tick()
 {
     if (m_markerPhase) {
         imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Full)));
-        lblCurTime->setText(m_main.countryTimeField()->text());
+        lblCurTime->setText(m_main.countryTime());
         lblCurTime->adjustSize();
     } else {
         imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
@@ -527,13 +532,12 @@ void frmWorldMap::storeLocation(QPoint twips)
 {
     bool located = false;
     const int index = txtID->text().toInt(&located);
-    const QComboBox *countries = m_main.countryList();
-    if (located && index >= 0 && index < countries->count()) {
+    if (located && index >= 0 && index < m_main.countryCount()) {
         // The file as it is now, not as it was when edit mode began: another
         // copy of the program may have stored a marker since.
         try {
             if (orbilex::storeLocation(
-                    locationFile(), countries->itemText(index), twips.x(), twips.y(), shippedLocationFile()))
+                    locationFile(), m_main.countryName(index), twips.x(), twips.y(), shippedLocationFile()))
                 placeMarker(twips.x(), twips.y());
         } catch (const AppError &e) {
             m_env.dialogs->message(Dialogs::Icon::Warning, errorText(e), QString::fromLatin1(kProgramTitle));

@@ -20,8 +20,6 @@ class QPushButton;
 
 namespace orbilex {
 
-class frmMain;
-
 // The time-zone world map: a blinking flag with the country's clock on the
 // main window's country, a country list mirrored with the main one, and an
 // edit mode in which a click stores the country's marker position in
@@ -33,7 +31,7 @@ class frmWorldMap : public CompanionWindow
 {
     Q_OBJECT
 public:
-    frmWorldMap(Environment &env, frmMain &main);
+    frmWorldMap(Environment &env, MainWindowLink &main);
     ~frmWorldMap() override;
 
     // The main window's selection arriving here: loads the window, hidden,
@@ -60,17 +58,20 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void loadSteps() override;
     void unloadSteps() override;
 
 private:
     void buildWindow();
+    void buildReadouts(const QFont &small);
+    void buildButtons(const QFont &small);
+    void buildMarker(const QFont &small);
     void buildRuler();
     // Every selection loads this window hidden, at the program's start too;
     // its own fonts (each a font to look up and load) wait until it is
     // first shown.
     void setFontOnShow(QWidget *w, const QFont &f);
     void applyFonts();
-    void Load() override;
     void locateOrLog();
     void endOnError(const AppError &e);
     void cmbWMCountryChanged(int index);

@@ -2,14 +2,14 @@
 
 #include "ui/main/frmMain.h"
 
+#include "common/apperror.h"
 #include "desktop/frmSysTray.h"
 #include "desktop/XPButton.h"
-#include "common/apperror.h"
 #include "ui/compactcombobox.h"
 #include "ui/flags.h"
-#include "viewlogic/fields.h"
 #include "ui/toolicons.h"
 #include "ui/windowparts.h"
+#include "viewlogic/fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,7 +125,7 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     connect(timAutoCombo, &QTimer::timeout, this, &frmMain::timAutoComboTick);
     connect(timOption, &QTimer::timeout, this, &frmMain::timOptionTick);
     connect(timOptionBack, &QTimer::timeout, this, &frmMain::timOptionBackTick);
-    connect(timClock, &QTimer::timeout, this, [this] { guarded([&] { timClockTick(); }); });
+    guardedConnect(timClock, &QTimer::timeout, this, &frmMain::timClockTick);
     timClock->start();
 
     m_panelSizes.closedTwips = pixelsToTwips(height());
@@ -151,17 +151,17 @@ void frmMain::connectButtons()
     connect(cmdDefCount, &QPushButton::clicked, this, &frmMain::resetCountry);
     connect(cmdResetDB, &QPushButton::clicked, this, &frmMain::resetFile);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::hideToTray);
-    connect(chkOption, &QCheckBox::toggled, this, [this] { guarded([&] { chkOptionClicked(); }); });
-    connect(chkTray, &QCheckBox::toggled, this, [this] { guarded([&] { chkTrayClicked(); }); });
-    connect(chkRunAtStart, &QCheckBox::toggled, this, [this] { guarded([&] { chkRunAtStartClicked(); }); });
-    connect(chkDST, &QCheckBox::toggled, this, [this] { guarded([&] { CheckDST(); }); });
+    guardedConnect(chkOption, &QCheckBox::toggled, this, &frmMain::chkOptionClicked);
+    guardedConnect(chkTray, &QCheckBox::toggled, this, &frmMain::chkTrayClicked);
+    guardedConnect(chkRunAtStart, &QCheckBox::toggled, this, &frmMain::chkRunAtStartClicked);
+    guardedConnect(chkDST, &QCheckBox::toggled, this, &frmMain::CheckDST);
 }
 
 // Made once the lists are filled, so filling them selects nothing.
 void frmMain::connectLists()
 {
     connect(cmbCountryName, &QComboBox::currentIndexChanged, this, &frmMain::SelectCountry);
-    connect(cmbCity, &QComboBox::currentIndexChanged, this, [this] { guarded([&] { cmbCityChanged(); }); });
+    guardedConnect(cmbCity, &QComboBox::currentIndexChanged, this, &frmMain::cmbCityChanged);
     connect(lstSameCode, &QListWidget::itemClicked, this, &frmMain::lstSameCodeClicked);
     connectCodeBoxes();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 #include "store/inistore.h"
+#include "ui/companions/mainwindowlink.h"
 #include "viewlogic/codesearch.h"
 #include "viewlogic/recordexport.h"
 #include "viewlogic/windowmath.h"
@@ -32,7 +33,7 @@ class frmSysTray;
 //
 // Its code is spread over files by concern: construction and layout here,
 // selection and display, lookup by code, user overrides, window life.
-class frmMain : public QWidget
+class frmMain : public QWidget, public MainWindowLink
 {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ public:
     // The unload: the settings written, the companion windows closed, then
     // the program ends with exitCode. A fatal error ends the program so too,
     // and the session's settings are not lost.
-    void Unload(int exitCode = 0);
+    void Unload(int exitCode = 0) override;
 
     // The one road.
     void SelectCountry();
@@ -63,8 +64,7 @@ public:
     // Writes a text into a code box as if it had been typed, running the box's
     // reaction when the text changed; the IP window hands its code over so.
     void setCodeBoxText(QComboBox *box, const QString &text);
-    // The IP window's way in: the alpha-2 box takes the code as if typed.
-    void handOverCountryCode(const QString &code);
+    void handOverCountryCode(const QString &code) override;
 
     // Hides the window (the hide button and Escape).
     void hideToTray();
@@ -81,13 +81,18 @@ public:
     bool companionVisible(CompanionKind kind) const;
     void showCompanion(CompanionKind kind);
 
-    // What the world map mirrors, reads and writes: selecting an index in the
-    // country list runs SelectCountry as any other choice does.
-    QComboBox *countryList() const { return cmbCountryName; }
-    const QLineEdit *countryTimeField() const { return txtcTime; }
-    const QComboBox *fipsList() const { return cmbFIPS; }
+    // What the companion windows take and give back.
+    QCursor handCursor() const override;
+    QIcon programIcon() const override;
+    int countryCount() const override;
+    QString countryName(int index) const override;
+    int selectedCountry() const override;
+    void chooseCountry(int index) override;
+    QString countryTime() const override;
+    QString fipsCode() const override;
+    void log(const QString &text) override;
+    void showNormalAgain() override;
     QLineEdit *logField() const { return txtLog; }
-    const QPushButton *aboutButton() const { return cmdAbout; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

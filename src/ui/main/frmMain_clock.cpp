@@ -2,7 +2,6 @@
 // three clocks, the title and the tray tooltip; the rule shifts the GMT
 // deviation by whole months.
 
-#include "store/storedvalues.h"
 #include "desktop/frmSysTray.h"
 #include "common/apperror.h"
 #include "time/dst.h"
@@ -21,8 +20,8 @@ void frmMain::CheckDST()
         const QString name = cmbCountryName->currentText();
         ShowCountryRecord();
         if (name == QLatin1StringView("United States")) {
-            const QString stored = m_env.settings->read(keys::USCi.name, "1");
-            const std::optional<int> line = storedNumber(stored);
+            // Here a city list with nothing stored goes to its second line.
+            const std::optional<int> line = m_env.settings->read(keys::USCi.withDefault(1));
             if (line && *line >= 0 && *line < cmbCity->count())
                 cmbCity->setCurrentIndex(*line);
         }

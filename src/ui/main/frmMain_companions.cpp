@@ -8,7 +8,9 @@
 #include "ui/companions/frmLat.h"
 #include "ui/companions/frmWorldMap.h"
 #include "ui/main/frmMain.h"
+#include "ui/windowparts.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +24,7 @@ namespace {
 
 struct CompanionInfo {
     frmMain::CompanionKind kind;
-    const SettingKey *visibleKey;
+    const BoolKey *visibleKey;
     const char *button;
 };
 
@@ -113,16 +115,14 @@ void frmMain::showCompanion(CompanionKind kind)
 void frmMain::connectCompanions()
 {
     for (const CompanionInfo &c : kCompanions)
-        connect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
-            [this, kind = c.kind] { guarded([&] { showCompanion(kind); }); });
-    connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([&] { showAbout(true); }); });
+        guardedConnect(findChild<QPushButton *>(QLatin1StringView(c.button)), &QPushButton::clicked, this,
+            [this, kind = c.kind] { showCompanion(kind); });
+    guardedConnect(cmdAbout, &QPushButton::clicked, this, [this] { showAbout(true); });
     // Once shown, the map checks its file for the country. The map may be made
     // by this very click, too late to connect to the button itself.
-    connect(cmdMapShow, &QPushButton::clicked, this, [this] {
-        guarded([&] {
-            if (auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap)))
-                map->locateOrEnd();
-        });
+    guardedConnect(cmdMapShow, &QPushButton::clicked, this, [this] {
+        if (auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap)))
+            map->locateOrEnd();
     });
     // The IP and language windows are loaded, hidden, with the main window,
     // since their picture buttons are themed then; their load steps run now.
@@ -139,7 +139,7 @@ void frmMain::showAbout(bool owned)
 {
     auto &slot = m_companions[std::size_t(CompanionKind::About)];
     if (!slot || !slot->isVisible())
-        slot.reset(owned ? new frmAbout(m_env, *this) : new frmAbout(m_env));
+        slot.reset(owned ? new frmAbout(m_env, *this, handCursor()) : new frmAbout(m_env));
     slot->show();
     slot->raise();
     slot->activateWindow();
@@ -149,7 +149,7 @@ void frmMain::reopenCompanions()
 {
     for (const CompanionInfo &c : kCompanions)
         guarded([&] {
-            if (m_env.settings->read(*c.visibleKey) == QLatin1StringView("True"))
+            if (m_env.settings->holds(*c.visibleKey, true))
                 showCompanion(c.kind);
         });
 }
@@ -157,7 +157,7 @@ void frmMain::reopenCompanions()
 void frmMain::writeCompanionState()
 {
     for (const CompanionInfo &c : kCompanions)
-        m_env.settings->write(*c.visibleKey, truthText(companionVisible(c.kind)));
+        m_env.settings->write(*c.visibleKey, companionVisible(c.kind));
 }
 
 void frmMain::unloadCompanions()
@@ -171,6 +171,58 @@ void frmMain::unloadCompanions()
 
 namespace orbilex {
 
+QCursor frmMain::handCursor() const
+{
+    return cmdAbout->cursor();
+}
+
+QIcon frmMain::programIcon() const
+{
+    return windowIcon();
+}
+
+int frmMain::countryCount() const
+{
+    return cmbCountryName->count();
+}
+
+QString frmMain::countryName(int index) const
+{
+    return cmbCountryName->itemText(index);
+}
+
+int frmMain::selectedCountry() const
+{
+    return cmbCountryName->currentIndex();
+}
+
+void frmMain::chooseCountry(int index)
+{
+    cmbCountryName->setCurrentIndex(index);
+}
+
+QString frmMain::countryTime() const
+{
+    return txtcTime->text();
+}
+
+QString frmMain::fipsCode() const
+{
+    return cmbFIPS->currentText();
+}
+
+void frmMain::log(const QString &text)
+{
+    txtLog->setText(text);
+}
+
+// Shown and restored to normal size in one step.
+void frmMain::showNormalAgain()
+{
+    if (isMinimized() || !isVisible())
+        showNormal();
+}
+
 // Each companion window joins the program here; its owner is the main window,
 // which hands it the environment.
 QWidget *frmMain::makeCompanion(CompanionKind kind)
@@ -183,7 +235,7 @@ QWidget *frmMain::makeCompanion(CompanionKind kind)
     case CompanionKind::IsoLanguages:
         return new frmISOLang(m_env, *this);
     case CompanionKind::About:
-        return new frmAbout(m_env, *this);
+        return new frmAbout(m_env, *this, handCursor());
     case CompanionKind::Latitudes:
         return new frmLat(m_env, *this);
     case CompanionKind::Count:

@@ -1,7 +1,6 @@
 // Window life: load, the stored choices, the options panel, hiding, closing
 // and unload.
 
-#include "store/storedvalues.h"
 #include "data/codelists.h"
 #include "data/countries.h"
 #include "data/dialing.h"
@@ -26,7 +25,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStringListModel>
 #include <QTime>
 
@@ -34,19 +32,11 @@ namespace orbilex {
 
 namespace {
 
-QString settingText(const QCheckBox *box)
+// A check box takes a stored yes or no; text that is neither leaves it as it
+// is.
+void setFromStored(QCheckBox *box, const SettingsStore &settings, const BoolKey &key)
 {
-    return flagText(box->isChecked());
-}
-
-// A check box takes a stored integer: 0 clears it, any other number ticks it.
-// Text that is no number leaves it as it is.
-void setFromStored(QCheckBox *box, const QString &stored)
-{
-    const std::optional<int> n = storedNumber(stored);
-    if (!n)
-        throw AppError(13, QStringLiteral("Type mismatch"));
-    box->setChecked(*n != 0);
+    box->setChecked(settings.require(key));
 }
 
 // A hidden window comes back only through the icon, so it is hidden only
@@ -59,14 +49,12 @@ bool trayIconShown(const frmSysTray *tray)
 
 // The session's settings are all written at the end, so a store that cannot
 // be written (a read-only file or folder) would lose them without a word.
-bool settingsSaved(QSettings &store, Dialogs &dialogs)
+bool settingsSaved(SettingsStore &store, Dialogs &dialogs)
 {
-    store.sync();
-    if (store.status() == QSettings::NoError)
+    const std::optional<AppError> failed = store.save();
+    if (!failed)
         return true;
-    const AppError error = store.status() == QSettings::AccessError
-        ? AppError::pathFileAccess()
-        : AppError(321, QStringLiteral("Invalid file format"));
+    const AppError &error = *failed;
     dialogs.message(Dialogs::Icon::Warning,
         QStringLiteral("Some errors occured:\r\n") + QString::number(error.number) + QStringLiteral(": ")
             + error.description
@@ -89,8 +77,8 @@ void frmMain::Load()
     guarded([&] { removeStaleTemporaries(m_env.programFile(QLatin1StringView(kLocationFileName))); });
 
     guarded([&] {
-        if (settings.read(keys::FirstUp).isEmpty()) {
-            settings.write(keys::FirstUp, QStringLiteral("0"));
+        if (settings.isBlank(keys::FirstUp)) {
+            settings.write(keys::FirstUp, false);
             QDir::setCurrent(m_env.programFolder.absolutePath());
             // userdb.ini needs nothing registered: the store is part of the program.
         } else {
@@ -98,12 +86,12 @@ void frmMain::Load()
         }
     });
     guarded([&] { loadFieldChecks(); });
-    guarded([&] { setFromStored(chkOption, settings.read(keys::chkOption)); });
-    guarded([&] { setFromStored(chkSelHtml, settings.read(keys::chkSelHtml)); });
-    guarded([&] { setFromStored(chkDST, settings.read(keys::chkDST)); });
+    guarded([&] { setFromStored(chkOption, settings, keys::chkOption); });
+    guarded([&] { setFromStored(chkSelHtml, settings, keys::chkSelHtml); });
+    guarded([&] { setFromStored(chkDST, settings, keys::chkDST); });
     guarded([&] {
-        const bool hidden = settings.read(keys::wVis) == QLatin1StringView("False");
-        if (settings.read(keys::wState) == QLatin1StringView("1") || hidden) {
+        const bool hidden = settings.holds(keys::wVis, false);
+        if (settings.holds(keys::wState, 1) || hidden) {
             m_startHidden = hidden;
             m_startMinimised = !hidden;
         }
@@ -120,14 +108,13 @@ void frmMain::Load()
     connectLists();
     reopenCompanions();
     guarded([&] {
-        const QString stored = settings.read(keys::CountryName);
-        if (stored.isEmpty()) {
+        if (settings.isBlank(keys::CountryName)) {
             cmbCountryName->setCurrentIndex(0);
             return;
         }
-        const std::optional<int> i = storedNumber(stored);
+        const std::optional<int> i = settings.read(keys::CountryName);
         if (!i || *i < 0 || *i >= cmbCountryName->count())
-            throw AppError(380, QStringLiteral("Invalid property value"));
+            throw AppError::invalidPropertyValue();
         cmbCountryName->setCurrentIndex(*i);
     });
     guarded([&] {
@@ -135,7 +122,7 @@ void frmMain::Load()
             eSystray();
     });
     guarded([&] {
-        if (!trayEnabled() && settings.read(keys::OTray) == QLatin1StringView("0"))
+        if (!trayEnabled() && settings.holds(keys::OTray, false))
             cmdExit->setEnabled(false);
     });
     guarded([&] { updateHideButton(); });
@@ -146,9 +133,9 @@ void frmMain::loadFieldChecks()
     for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
         guarded([&] {
             // A missing key leaves the box as created.
-            const QString stored = m_env.settings->read(kFieldChecks[i].settingsKey);
-            if (!stored.isEmpty())
-                setFromStored(m_fieldChecks[i], stored);
+            const BoolKey key {kFieldChecks[i].settingsKey};
+            if (!m_env.settings->isBlank(key))
+                setFromStored(m_fieldChecks[i], *m_env.settings, key);
         });
 }
 
@@ -217,7 +204,7 @@ void frmMain::showAsLoaded()
 
 bool frmMain::trayEnabled() const
 {
-    return m_env.settings->read(keys::EnableTray) == QLatin1StringView("1");
+    return m_env.settings->holds(keys::EnableTray, true);
 }
 
 void frmMain::hideToTray()
@@ -270,20 +257,17 @@ void frmMain::Unload(int exitCode)
     SettingsStore &settings = *m_env.settings;
     if (!isMinimized())
         saveWindowPosition(settings, keys::Left, keys::Top, this);
-    settings.write(keys::CountryName, QString::number(cmbCountryName->currentIndex()));
+    settings.write(keys::CountryName, cmbCountryName->currentIndex());
     for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
-        settings.write(kFieldChecks[i].settingsKey, settingText(m_fieldChecks[i]));
-    settings.write(keys::chkOption, settingText(chkOption));
-    settings.write(keys::chkSelHtml, settingText(chkSelHtml));
-    settings.write(keys::chkDST, settingText(chkDST));
-    settings.write(keys::wState,
-        isMinimized()       ? QStringLiteral("1")
-            : isMaximized() ? QStringLiteral("2")
-                            : QStringLiteral("0"));
-    settings.write(keys::wVis, truthText(isVisible()));
+        settings.write(BoolKey {kFieldChecks[i].settingsKey}, m_fieldChecks[i]->isChecked());
+    settings.write(keys::chkOption, chkOption->isChecked());
+    settings.write(keys::chkSelHtml, chkSelHtml->isChecked());
+    settings.write(keys::chkDST, chkDST->isChecked());
+    settings.write(keys::wState, isMinimized() ? 1 : isMaximized() ? 2 : 0);
+    settings.write(keys::wVis, isVisible());
     writeCompanionState();
     unloadCompanions();
-    const bool saved = settingsSaved(settings.backend(), *m_env.dialogs);
+    const bool saved = settingsSaved(settings, *m_env.dialogs);
     if (m_env.endProgram)
         m_env.endProgram(saved ? exitCode : 1);
 }
@@ -305,8 +289,8 @@ void frmMain::chkOptionClicked()
     if (chkOption->isChecked()) {
         timOption->start();
         timOptionBack->stop();
-        guarded([&] { setFromStored(chkTray, m_env.settings->read(keys::EnableTray)); });
-        guarded([&] { setFromStored(chkRunAtStart, m_env.settings->read(keys::WinStart)); });
+        guarded([&] { setFromStored(chkTray, *m_env.settings, keys::EnableTray); });
+        guarded([&] { setFromStored(chkRunAtStart, *m_env.settings, keys::WinStart); });
     } else {
         timOption->stop();
         timOptionBack->start();

@@ -3,6 +3,7 @@
 
 #include "common/apperror.h"
 #include "ui/main/frmMain.h"
+#include "ui/windowparts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,19 +23,23 @@ struct StandardBox {
 void frmMain::connectCodeBoxes()
 {
     const StandardBox standard[] = {
-        {cmbCountryCode, 2}, {cmbFIPS, 2},     {cmbISO3, 3}, {cmbIOC, 3},
-        {cmbCurrencyCode, 3}, {cmbLanguage, 3}, {cmbTLD, 3},
+        {cmbCountryCode, 2},
+        {cmbFIPS, 2},
+        {cmbISO3, 3},
+        {cmbIOC, 3},
+        {cmbCurrencyCode, 3},
+        {cmbLanguage, 3},
+        {cmbTLD, 3},
     };
     for (const StandardBox &s : standard) {
-        connect(s.box->lineEdit(), &QLineEdit::textEdited, this,
-                [this, s] { guarded([&] { codeBoxEdited(s.box, s.length); }); });
+        guardedConnect(s.box->lineEdit(), &QLineEdit::textEdited, this, [this, s] { codeBoxEdited(s.box, s.length); });
         connect(s.box, &QComboBox::currentIndexChanged, this, [this, box = s.box] { codeBoxChosen(box); });
     }
-    connect(cmbDSCode->lineEdit(), &QLineEdit::textEdited, this, [this] { guarded([&] { signBoxEdited(); }); });
+    guardedConnect(cmbDSCode->lineEdit(), &QLineEdit::textEdited, this, &frmMain::signBoxEdited);
     connect(cmbDSCode, &QComboBox::currentIndexChanged, this, [this] { codeBoxChosen(cmbDSCode); });
-    connect(cmbCode->lineEdit(), &QLineEdit::textEdited, this, [this] { guarded([&] { cmbCodeEdited(); }); });
+    guardedConnect(cmbCode->lineEdit(), &QLineEdit::textEdited, this, &frmMain::cmbCodeEdited);
     // Picking an entry counts even when it is the one already chosen.
-    connect(cmbCode, &QComboBox::activated, this, [this] { guarded([&] { ListSameCode(); }); });
+    guardedConnect(cmbCode, &QComboBox::activated, this, &frmMain::ListSameCode);
 }
 
 void frmMain::codeBoxChosen(QComboBox *box)
@@ -79,8 +84,8 @@ void frmMain::cmbCodeEdited()
 {
     const QString typed = cmbCode->currentText().trimmed();
     if (typed.size() == 4) {
-        const std::optional<int> found
-            = findPrefixFromTop(cmbCode->count(), [this](int i) { return cmbCode->itemText(i); }, typed);
+        const std::optional<int> found = findPrefixFromTop(
+            cmbCode->count(), [this](int i) { return cmbCode->itemText(i); }, typed);
         if (found) {
             cmbCode->setCurrentIndex(*found);
             ListSameCode();

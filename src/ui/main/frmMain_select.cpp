@@ -1,6 +1,5 @@
 // Selection and display: the one road every choice of a country takes.
 
-#include "store/storedvalues.h"
 #include "data/cities.h"
 #include "data/countries.h"
 #include "data/dialing.h"
@@ -153,7 +152,7 @@ void frmMain::fillCityList(int country)
         break;
     case CityKind::UnitedStates: {
         // Read before filling: filling selects line 0, whose city rule stores it.
-        const std::optional<int> stored = storedNumber(m_env.settings->read(keys::USCi));
+        const std::optional<int> stored = m_env.settings->read(keys::USCi);
         EnableCityList();
         FillUSCities();
         if (stored && *stored >= 0 && *stored < cmbCity->count())
@@ -197,7 +196,7 @@ void frmMain::cmbCityChanged()
         return;
     SetCityGMT();
     if (cmbCountryName->currentText() == QLatin1StringView("United States"))
-        m_env.settings->write(keys::USCi, QString::number(cmbCity->currentIndex()));
+        m_env.settings->write(keys::USCi, cmbCity->currentIndex());
 }
 
 void frmMain::SetCityGMT()
@@ -261,7 +260,7 @@ void frmMain::selectCountryByName(const QString &name)
 {
     const std::optional<int> i = countryIndexByName(name.toStdString());
     if (!i)
-        throw AppError(380, QStringLiteral("Invalid property value"));
+        throw AppError::invalidPropertyValue();
     cmbCountryName->setCurrentIndex(*i);
 }
 

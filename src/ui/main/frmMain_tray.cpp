@@ -2,10 +2,11 @@
 // the menu's choices, bringing the window back, and the option that switches
 // the icon on and off.
 
+#include "common/apperror.h"
 #include "desktop/frmSysTray.h"
 #include "desktop/mdlRegistryII.h"
-#include "common/apperror.h"
 #include "ui/main/frmMain.h"
+#include "ui/windowparts.h"
 #include "viewlogic/links.h"
 
 #include <QCheckBox>
@@ -42,16 +43,15 @@ constexpr TrayItem kTrayMenu[] = {
 
 void frmMain::eSystray()
 {
-    m_frmSysTray = std::make_unique<frmSysTray>(m_env.makeTrayIcon ? m_env.makeTrayIcon() : nullptr,
-                                                QString::fromLatin1(kProgramTitle));
+    m_frmSysTray = std::make_unique<frmSysTray>(
+        m_env.makeTrayIcon ? m_env.makeTrayIcon() : nullptr, QString::fromLatin1(kProgramTitle));
     frmSysTray *tray = m_frmSysTray.get();
-    connect(tray, &frmSysTray::SysTrayDoubleClick, this, [this] { guarded([&] { restoreFromTray(); }); });
-    connect(tray, &frmSysTray::SysTrayMouseDown, this, [this](int button) { guarded([&] { trayMouseDown(button); }); });
-    connect(tray, &frmSysTray::MenuClick, this,
-            [this](int, const QString &key) { guarded([&] { trayMenuClick(key); }); });
+    guardedConnect(tray, &frmSysTray::SysTrayDoubleClick, this, &frmMain::restoreFromTray);
+    guardedConnect(tray, &frmSysTray::SysTrayMouseDown, this, [this](int button) { trayMouseDown(button); });
+    guardedConnect(tray, &frmSysTray::MenuClick, this, [this](int, const QString &key) { trayMenuClick(key); });
     for (const TrayItem &item : kTrayMenu)
-        tray->AddMenuItem(QString::fromLatin1(item.caption), QString::fromLatin1(item.key),
-                          qstrcmp(item.key, "open") == 0);
+        tray->AddMenuItem(
+            QString::fromLatin1(item.caption), QString::fromLatin1(item.key), qstrcmp(item.key, "open") == 0);
     tray->setToolTip(windowTitle());
     tray->setIconHandle(windowIcon());
 }
@@ -117,16 +117,16 @@ void frmMain::chkTrayClicked()
 {
     SettingsStore &settings = *m_env.settings;
     const bool on = chkTray->isChecked();
-    guarded([&] { settings.write(keys::EnableTray, flagText(on)); });
-    if (on && settings.read(keys::OTray) == u"0") {
+    guarded([&] { settings.write(keys::EnableTray, on); });
+    if (on && settings.holds(keys::OTray, false)) {
         guarded([&] { eSystray(); });
-        guarded([&] { settings.write(keys::OTray, QStringLiteral("1")); });
+        guarded([&] { settings.write(keys::OTray, true); });
         guarded([&] { cmdExit->setEnabled(true); });
     } else if (on) {
         guarded([&] { cmdExit->setEnabled(true); });
     } else {
         guarded([&] { m_frmSysTray.reset(); });
-        guarded([&] { settings.write(keys::OTray, QStringLiteral("0")); });
+        guarded([&] { settings.write(keys::OTray, false); });
         guarded([&] { cmdExit->setEnabled(false); });
     }
     guarded([&] { updateHideButton(); });
@@ -137,7 +137,7 @@ void frmMain::chkTrayClicked()
 void frmMain::chkRunAtStartClicked()
 {
     const bool on = chkRunAtStart->isChecked();
-    m_env.settings->write(keys::WinStart, flagText(on));
+    m_env.settings->write(keys::WinStart, on);
     if (on)
         mdlRegistryII::SetStartupEntry(m_env.autostartFolder, QCoreApplication::applicationFilePath());
     else
