@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     env.makeTrayIcon = [] { return std::make_unique<orbilex::SystemTrayIcon>(); };
     orbilex::frmMain window(env);
     if (request.country)
-        window.countryList()->setCurrentIndex(*request.country);
+        window.chooseCountry(*request.country);
     window.showAsLoaded();
     if (request.worldMap)
         window.showCompanion(orbilex::frmMain::CompanionKind::WorldMap);
