@@ -1,5 +1,7 @@
 #include "viewlogic/recordexport.h"
 
+#include "viewlogic/links.h"
+
 #include <QTest>
 
 using namespace orbilex;

@@ -1,6 +1,7 @@
 #include "viewlogic/recordexport.h"
 
 #include "data/windows1252.h"
+#include "viewlogic/links.h"
 
 #include <QLocale>
 
@@ -156,12 +157,6 @@ QString joinedSameCode(const QStringList &entries)
     if (joined.startsWith(u'-'))
         return QStringLiteral("-");
     return joined;
-}
-
-QString tldLinkAddress(const QString &tld)
-{
-    return QStringLiteral("http://") + QLatin1StringView(kIanaHost) + QStringLiteral("/root-whois/")
-        + tld.trimmed().right(2) + QStringLiteral(".htm");
 }
 
 QString fullRecordText(const RecordView &v, bool cityAll)

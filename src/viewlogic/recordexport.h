@@ -33,12 +33,8 @@ struct FieldChoice {
          city = false, cityAll = false, cityAllEnabled = false, idd = false, ndd = false, sign = false;
 };
 
-inline constexpr const char *kIanaHost = "web.archive.org/web/2006/www.iana.org";
-
 // Every entry followed by ", "; "-" alone when the list says no one shares the code.
 QString joinedSameCode(const QStringList &entries);
-// The IANA root-zone whois page of a TLD such as ".de".
-QString tldLinkAddress(const QString &tld);
 
 // "copy all"; cityAll = chkCityAll ticked.
 QString fullRecordText(const RecordView &v, bool cityAll);
