@@ -3,6 +3,7 @@
 #include "ui/main/frmMain.h"
 
 #include "common/apperror.h"
+#include "common/program.h"
 #include "desktop/frmSysTray.h"
 #include "desktop/XPButton.h"
 #include "ui/compactcombobox.h"
@@ -110,7 +111,7 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     , m_env(env)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Orbilex"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     buildWindow();
 
     const auto timer = [this](const char *name, int ms) {

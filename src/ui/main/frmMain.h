@@ -170,6 +170,8 @@ private:
 
     // The country clock.
     void timClockTick();
+    // The program's title, the country and its time.
+    void showTitle();
 
     // Copy and export.
     void connectExport();

@@ -60,10 +60,7 @@ void frmMain::SelectCountry()
         const QPixmap flag = flagPicture(cmbFIPS->currentText());
         picFlag->setPixmap(flag.isNull() ? imgEmpty->pixmap() : flag);
     });
-    guarded([&] {
-        setWindowTitle(
-            QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ") + txtcTime->text());
-    });
+    guarded([&] { showTitle(); });
     guarded([&] { CheckDST(); });
     guarded([&] { fieldCheck("chkCityAll")->setEnabled(cmbCity->count() >= 2); });
     // The marker follows only while the map is shown; its error goes to the log.
