@@ -143,12 +143,12 @@ void frmMain::Load()
 
 void frmMain::loadFieldChecks()
 {
-    for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
+    for (const FieldRow &row : kFields)
         guarded([&] {
             // A missing key leaves the box as created.
-            const QString stored = m_env.settings->read(kFieldChecks[i].settingsKey);
+            const QString stored = m_env.settings->read(row.settingsKey);
             if (!stored.isEmpty())
-                setFromStored(m_fieldChecks[i], stored);
+                setFromStored(m_fieldChecks[row.field], stored);
         });
 }
 
@@ -271,8 +271,8 @@ void frmMain::Unload(int exitCode)
     if (!isMinimized())
         saveWindowPosition(settings, keys::Left, keys::Top, this);
     settings.write(keys::CountryName, QString::number(cmbCountryName->currentIndex()));
-    for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
-        settings.write(kFieldChecks[i].settingsKey, settingText(m_fieldChecks[i]));
+    for (const FieldRow &row : kFields)
+        settings.write(row.settingsKey, settingText(m_fieldChecks[row.field]));
     settings.write(keys::chkOption, settingText(chkOption));
     settings.write(keys::chkSelHtml, settingText(chkSelHtml));
     settings.write(keys::chkDST, settingText(chkDST));
