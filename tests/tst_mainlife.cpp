@@ -26,8 +26,8 @@ private slots:
         m.open();
         QCOMPARE(m.te.setting("FirstUp"), QStringLiteral("0"));
         QCOMPARE(QDir::currentPath(), QDir(m.te.folder.path()).canonicalPath());
-        for (const FieldCheck &f : kFieldChecks)
-            QVERIFY2(!m.checked(f.objectName), f.objectName);
+        for (const FieldRow &f : kFields)
+            QVERIFY2(!m.checked(f.check), f.check);
         QVERIFY(m.checked("chkDST"));
         QVERIFY(!m.checked("chkOption"));
         QVERIFY(!m.get<QTimer>("timOption")->isActive());

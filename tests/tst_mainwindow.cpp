@@ -5,6 +5,7 @@
 #include "data/text.h"
 #include "mainwindow.h"
 #include "ui/flags.h"
+#include "viewlogic/fields.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -52,6 +53,34 @@ private slots:
             const QString name = w->objectName();
             if ((name.startsWith(u"txt") || name.startsWith(u"cmb") || name.startsWith(u"lst")) && name != u"txtLog")
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(name));
+        }
+    }
+
+    // A name in the field table that the window lacks or holds twice leaves a
+    // field unread or a button dead; a key used twice stores two boxes as one.
+    void fieldTableNamesOneControlEach()
+    {
+        MainWindow m;
+        m.open();
+        QSet<QString> names;
+        QSet<QString> keys;
+        const auto one = [&](const char *name, const char *kind) {
+            const QList<QWidget *> found = m.window->findChildren<QWidget *>(QLatin1StringView(name));
+            QVERIFY2(found.size() == 1 && found.front()->inherits(kind), name);
+            QVERIFY2(!names.contains(QLatin1StringView(name)), name);
+            names.insert(QLatin1StringView(name));
+        };
+        for (const FieldRow &row : kFields) {
+            one(row.check, "QCheckBox");
+            QCOMPARE(m.get<QCheckBox>(row.check)->text(), QLatin1StringView(row.caption));
+            if (row.widget)
+                one(row.widget, "QWidget");
+            if (row.user.key) {
+                one(row.user.editButton, "QPushButton");
+                one(row.user.resetButton, "QPushButton");
+            }
+            QVERIFY2(!keys.contains(QLatin1StringView(row.settingsKey.name)), row.settingsKey.name);
+            keys.insert(QLatin1StringView(row.settingsKey.name));
         }
     }
 

@@ -1,3 +1,4 @@
+#include "viewlogic/links.h"
 #include "viewlogic/recordexport.h"
 
 #include <QTest>
@@ -18,31 +19,31 @@ const QDateTime kNow(QDate(2005, 6, 5), QTime(17, 16, 40));
 RecordView germany()
 {
     RecordView v;
-    v.countryName = QStringLiteral("Germany");
-    v.longName = QStringLiteral("Federal Republic of Germany");
-    v.type = QStringLiteral("Nation");
-    v.dependency = QStringLiteral("(Does Not Exist)");
-    v.location = QStringLiteral("Western Europe");
-    v.tld = QStringLiteral(".de");
-    v.alpha2 = QStringLiteral("DE");
-    v.alpha3 = QStringLiteral("DEU");
-    v.isoNumber = QStringLiteral("276");
-    v.ioc = QStringLiteral("GER");
-    v.currency = QStringLiteral("EUR");
-    v.language = QStringLiteral("DEU");
-    v.fips = QStringLiteral("GM");
-    v.gmt = QStringLiteral("+01:00:00");
-    v.extraInfo = kFactbook;
-    v.extraInfo2 = kStatistics;
-    v.sign = QStringLiteral("D");
-    v.dialingCode = QStringLiteral("49");
+    v[Field::CountryName] = QStringLiteral("Germany");
+    v[Field::LongName] = QStringLiteral("Federal Republic of Germany");
+    v[Field::Type] = QStringLiteral("Nation");
+    v[Field::Dependency] = QStringLiteral("(Does Not Exist)");
+    v[Field::Location] = QStringLiteral("Western Europe");
+    v[Field::Tld] = QStringLiteral(".de");
+    v[Field::Alpha2] = QStringLiteral("DE");
+    v[Field::Alpha3] = QStringLiteral("DEU");
+    v[Field::IsoNumber] = QStringLiteral("276");
+    v[Field::Ioc] = QStringLiteral("GER");
+    v[Field::Currency] = QStringLiteral("EUR");
+    v[Field::Language] = QStringLiteral("DEU");
+    v[Field::Fips] = QStringLiteral("GM");
+    v[Field::Gmt] = QStringLiteral("+01:00:00");
+    v[Field::ExtraInfo] = kFactbook;
+    v[Field::ExtraInfo2] = kStatistics;
+    v[Field::Sign] = QStringLiteral("D");
+    v[Field::DialingCode] = QStringLiteral("49");
     v.sameCode = {QStringLiteral("-")};
-    v.idd = QStringLiteral("00");
-    v.ndd = QStringLiteral("0");
+    v[Field::Idd] = QStringLiteral("00");
+    v[Field::Ndd] = QStringLiteral("0");
     v.cities = {kBerlin, QStringLiteral("Bonn  228"), QStringLiteral("Dortmund  231"), QStringLiteral("Frankfurt  69"),
         QStringLiteral("Hamburg  40               53° 33' N      9° 58' E"),
         QStringLiteral("Munich  89                48° 9' N      11° 34' E")};
-    v.shownCity = kBerlin;
+    v[Field::City] = kBerlin;
     v.cityListEnabled = true;
     return v;
 }
@@ -52,7 +53,7 @@ RecordView withoutCities()
 {
     RecordView v = germany();
     v.cities.clear();
-    v.shownCity.clear();
+    v[Field::City].clear();
     v.cityListEnabled = false;
     return v;
 }
@@ -61,16 +62,15 @@ RecordView threeCities()
 {
     RecordView v = germany();
     v.cities = {QStringLiteral("Alpha  1"), QStringLiteral("Beta  2"), QStringLiteral("Gamma  3")};
-    v.shownCity = QStringLiteral("Beta  2");
+    v[Field::City] = QStringLiteral("Beta  2");
     return v;
 }
 
 FieldChoice everyField()
 {
     FieldChoice c;
-    c.countryName = c.longName = c.type = c.dependency = c.location = c.tld = c.alpha2 = c.alpha3 = c.isoNumber = c.ioc
-        = c.currency = c.language = c.fips = c.gmt = c.extraInfo = c.extraInfo2 = c.dialingCode = c.sameCode = c.idd
-        = c.ndd = c.sign = true;
+    for (const FieldRow &row : kFields)
+        c[row.field] = row.field != Field::City && row.field != Field::CityAll;
     return c;
 }
 
@@ -171,7 +171,7 @@ private slots:
 
         // Notes keep their own line ends.
         RecordView notes = germany();
-        notes.idd = QStringLiteral("00\r\n(to Austria 043)");
+        notes[Field::Idd] = QStringLiteral("00\r\n(to Austria 043)");
         QVERIFY(fullRecordText(notes, false)
                     .contains(QStringLiteral("\r\nIDDD Code: 00\r\n(to Austria 043)\r\nNDD Code: 0\r\n")));
     }
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(selectedRecordText(germany(), FieldChoice {}), QString());
 
         FieldChoice c;
-        c.sameCode = true;
+        c[Field::SameCode] = true;
         QCOMPARE(selectedRecordText(germany(), c), QString()); // "-" is left out even when ticked
         RecordView nobody = germany();
         nobody.sameCode.clear();
@@ -193,7 +193,7 @@ private slots:
 
         // Table order without gaps: in the text the sign comes before the dialing code.
         FieldChoice some;
-        some.dialingCode = some.sign = some.tld = some.ndd = true;
+        some[Field::DialingCode] = some[Field::Sign] = some[Field::Tld] = some[Field::Ndd] = true;
         QCOMPARE(selectedRecordText(germany(), some),
             QStringLiteral("TLD Code: .de ( http://web.archive.org/web/2006/www.iana.org/root-whois/de.htm )\r\n"
                            "Distinguishing sign: D\r\nDialing Code: 49\r\nNDD Code: 0\r\n"));
@@ -232,8 +232,8 @@ private slots:
         QFETCH(bool, cityAll);
         QFETCH(QString, expected);
         FieldChoice c;
-        c.city = city;
-        c.cityAll = cityAll;
+        c[Field::City] = city;
+        c[Field::CityAll] = cityAll;
         c.cityAllEnabled = true;
         QCOMPARE(selectedRecordText(view, c), expected);
     }
@@ -296,9 +296,9 @@ private slots:
 
         // Blanks around the codes are gone in the page.
         RecordView padded = germany();
-        padded.tld = QStringLiteral(" .de ");
-        padded.dialingCode = QStringLiteral(" 49 ");
-        padded.ndd = QStringLiteral(" 0 ");
+        padded[Field::Tld] = QStringLiteral(" .de ");
+        padded[Field::DialingCode] = QStringLiteral(" 49 ");
+        padded[Field::Ndd] = QStringLiteral(" 0 ");
         QCOMPARE(htmlPageLines(padded, FieldChoice {}, false, kNow, kProduct, "2.5.0"), page);
     }
 
@@ -311,7 +311,7 @@ private slots:
                 QStringLiteral("-")}));
 
         FieldChoice c = everyField();
-        c.city = c.cityAll = c.cityAllEnabled = true;
+        c[Field::City] = c[Field::CityAll] = c.cityAllEnabled = true;
         const QStringList selective = htmlPageLines(withoutCities(), c, true, kNow, kProduct, "2.5.0");
         QCOMPARE(cityRows(selective), QStringList());
         // Every field was ticked: the selective page is the full one without its city rows.
@@ -324,7 +324,7 @@ private slots:
     void selectivePageRows()
     {
         FieldChoice c;
-        c.sign = c.longName = true;
+        c[Field::Sign] = c[Field::LongName] = true;
         const QStringList page = htmlPageLines(germany(), c, true, kNow, kProduct, "2.5.0");
         QCOMPARE(page.size(), 6 + 2 + 5);
         QVERIFY(page[6].contains(QStringLiteral("<b>Long Name:</b>")));
@@ -332,7 +332,7 @@ private slots:
 
         // Unlike "copy", the page keeps the same-code row when it reads "-".
         FieldChoice same;
-        same.sameCode = true;
+        same[Field::SameCode] = true;
         const QStringList samePage = htmlPageLines(germany(), same, true, kNow, kProduct, "2.5.0");
         QCOMPARE(samePage.size(), 6 + 1 + 5);
         QVERIFY(samePage[6].endsWith(QStringLiteral("same dialing code:</b></td><td><font face=Verdana>-"
@@ -367,9 +367,9 @@ private slots:
         QFETCH(bool, cityAllEnabled);
         QFETCH(QStringList, expected);
         FieldChoice c;
-        c.sign = true;
-        c.city = city;
-        c.cityAll = cityAll;
+        c[Field::Sign] = true;
+        c[Field::City] = city;
+        c[Field::CityAll] = cityAll;
         c.cityAllEnabled = cityAllEnabled;
         QCOMPARE(cityRows(htmlPageLines(threeCities(), c, true, kNow, kProduct, "2.5.0")), expected);
     }
@@ -377,13 +377,13 @@ private slots:
     void typedValuesAreEscaped()
     {
         RecordView v = germany();
-        v.countryName = QStringLiteral("Trinidad & Tobago");
-        v.longName = QStringLiteral("<script>alert('x')</script>");
-        v.location = QStringLiteral("Caribbean & \"West\" Indies");
-        v.shownCity = QStringLiteral("<b>Port");
-        v.cities = {QStringLiteral("A&B"), v.shownCity};
+        v[Field::CountryName] = QStringLiteral("Trinidad & Tobago");
+        v[Field::LongName] = QStringLiteral("<script>alert('x')</script>");
+        v[Field::Location] = QStringLiteral("Caribbean & \"West\" Indies");
+        v[Field::City] = QStringLiteral("<b>Port");
+        v.cities = {QStringLiteral("A&B"), v[Field::City]};
         FieldChoice c = everyField();
-        c.city = true;
+        c[Field::City] = true;
         for (bool selective : {false, true}) {
             const QStringList page = htmlPageLines(v, c, selective, kNow, kProduct, "2.5.0");
             const QString joined = page.join(u'\n');
@@ -404,7 +404,7 @@ private slots:
     void addressCannotEndTheAttribute()
     {
         RecordView v = germany();
-        v.extraInfo = QStringLiteral("www.example.org/a b\" onmouseover=\"alert('x')&q=<1>");
+        v[Field::ExtraInfo] = QStringLiteral("www.example.org/a b\" onmouseover=\"alert('x')&q=<1>");
         const QStringList page = htmlPageLines(v, FieldChoice {}, false, kNow, kProduct, "2.5.0");
         const QString row = line(page, QStringLiteral("<tr><td align=right nowrap><b>Extra Information:</b>"));
         const qsizetype start = row.indexOf(QStringLiteral("<a href=")) + 8;
@@ -433,7 +433,7 @@ private slots:
                        "\x99\x9A\x9B\x9C\x9E\x9F\r\n"));
 
         RecordView v = germany();
-        v.location = QStringLiteral("Mitteleuropa – Köln");
+        v[Field::Location] = QStringLiteral("Mitteleuropa – Köln");
         const QByteArray bytes = htmlPageBytes(htmlPageLines(v, FieldChoice {}, false, kNow, kProduct, "2.5.0"));
         QVERIFY(bytes.contains("Mitteleuropa \x96 K\xF6ln"));
         QVERIFY(bytes.contains("52\xB0 27&#39; N"));

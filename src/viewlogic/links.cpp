@@ -55,8 +55,8 @@ QString extraInformationTarget(
 
 QString largeFlagAddress(const QString &fips)
 {
-    return web(kFactbookHost, QStringLiteral("/cia/publications/factbook/flags/") + fips.trimmed().toLower()
-                                  + QStringLiteral("-lgflag.gif"));
+    return web(kFactbookHost,
+        QStringLiteral("/cia/publications/factbook/flags/") + fips.trimmed().toLower() + QStringLiteral("-lgflag.gif"));
 }
 
 QString olympicAddress(const QString &ioc)
@@ -66,8 +66,7 @@ QString olympicAddress(const QString &ioc)
 
 QString currencyAddress(const QString &fips)
 {
-    return web(kStatisticsHost,
-               QStringLiteral("/country/") + fips.trimmed().toLower() + QStringLiteral("/Currency"));
+    return web(kStatisticsHost, QStringLiteral("/country/") + fips.trimmed().toLower() + QStringLiteral("/Currency"));
 }
 
 QString banknoteAddress(const QString &alpha2)
@@ -78,12 +77,28 @@ QString banknoteAddress(const QString &alpha2)
 QString airportAddress(const QString &countryName)
 {
     return web(kAirportHost,
-               QStringLiteral("/alphabetical/country-name/") + countryName.left(1).toLower() + QStringLiteral(".html"));
+        QStringLiteral("/alphabetical/country-name/") + countryName.left(1).toLower() + QStringLiteral(".html"));
 }
 
 QString worldClockAddress(const QString &alpha2)
 {
     return web(kWorldClockHost, QStringLiteral("/current_time_in_") + alpha2.trimmed() + QStringLiteral(".aspx"));
+}
+
+QString tldLinkAddress(const QString &tld)
+{
+    return web(kIanaHost, QStringLiteral("/root-whois/") + tld.trimmed().right(2) + QStringLiteral(".htm"));
+}
+
+QString mapProfileAddress(const QString &fips)
+{
+    return web(
+        kMapServiceHost, QStringLiteral("/mapmachine/profiles/") + fips.trimmed().toLower() + QStringLiteral(".html"));
+}
+
+QString worldMapAddress()
+{
+    return web(kMapServiceHost, QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
 }
 
 bool isTldForm(const QString &trimmedTld)

@@ -16,6 +16,8 @@ inline constexpr const char *kOlympicHost = "web.archive.org/web/2006/www.olympi
 inline constexpr const char *kBanknoteHost = "web.archive.org/web/2006/www.banknotes.com";
 inline constexpr const char *kAirportHost = "web.archive.org/web/2006/www.world-airport-codes.com";
 inline constexpr const char *kWorldClockHost = "www.worldtimeserver.com";
+inline constexpr const char *kIanaHost = "web.archive.org/web/2006/www.iana.org";
+inline constexpr const char *kMapServiceHost = "web.archive.org/web/2006/plasma.nationalgeographic.com";
 
 // The maker's pages: this program's own web page and support address.
 inline constexpr const char *kMakerWebAddress = "https://orbilex.example/";
@@ -42,6 +44,11 @@ QString currencyAddress(const QString &fips);
 QString banknoteAddress(const QString &alpha2);
 QString airportAddress(const QString &countryName);
 QString worldClockAddress(const QString &alpha2);
+// The IANA root-zone whois page of a TLD such as ".de".
+QString tldLinkAddress(const QString &tld);
+// The world map's two pages: a country's profile and the whole world.
+QString mapProfileAddress(const QString &fips);
+QString worldMapAddress();
 
 // A top-level domain is looked up only in the form ".xx".
 bool isTldForm(const QString &trimmedTld);

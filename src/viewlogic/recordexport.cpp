@@ -1,10 +1,9 @@
 #include "viewlogic/recordexport.h"
 
 #include "data/windows1252.h"
+#include "viewlogic/links.h"
 
 #include <QLocale>
-
-#include <array>
 
 namespace orbilex {
 
@@ -12,7 +11,7 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// One line of the text format, in the order the clipboard text gives them.
+// One line of the text format.
 struct TextLine {
     const char *label;
     QString value;
@@ -22,34 +21,15 @@ struct TextLine {
 // The lines before the city part. The TLD line carries its whois link and the
 // same-code line the joined list; whether the latter is copied is decided by
 // the callers, which treat it differently.
-std::array<TextLine, 21> textLines(const RecordView &v, const FieldChoice &c)
+TextLine textLine(const RecordView &v, const FieldChoice &c, Field f)
 {
-    return {{
-        {"Country Name: ", v.countryName, c.countryName},
-        {"Long Name: ", v.longName, c.longName},
-        {"Type: ", v.type, c.type},
-        {"Dependency Of: ", v.dependency, c.dependency},
-        {"Location: ", v.location, c.location},
-        {"TLD Code: ", v.tld + QStringLiteral(" ( ") + tldLinkAddress(v.tld) + QStringLiteral(" )"), c.tld},
-        {"ISO Alpha-2 Code: ", v.alpha2, c.alpha2},
-        {"ISO Alpha-3 Code: ", v.alpha3, c.alpha3},
-        {"ISO Number: ", v.isoNumber, c.isoNumber},
-        {"IOC Code: ", v.ioc, c.ioc},
-        {"ISO Currency Code: ", v.currency, c.currency},
-        {"Language abbreviation: ", v.language, c.language},
-        {"FIPS 10-4 Code: ", v.fips, c.fips},
-        {"GMT Deviation: ", v.gmt, c.gmt},
-        {"Extra Information: ", v.extraInfo, c.extraInfo},
-        {"Extra Information II: ", v.extraInfo2, c.extraInfo2},
-        {"Distinguishing sign: ", v.sign, c.sign},
-        {"Dialing Code: ", v.dialingCode, c.dialingCode},
-        {"Countries with the same dialing code: ", joinedSameCode(v.sameCode), c.sameCode},
-        {"IDDD Code: ", v.idd, c.idd},
-        {"NDD Code: ", v.ndd, c.ndd},
-    }};
+    QString value = v[f];
+    if (f == Field::Tld)
+        value += QStringLiteral(" ( ") + tldLinkAddress(v[f]) + QStringLiteral(" )");
+    else if (f == Field::SameCode)
+        value = joinedSameCode(v.sameCode);
+    return {fieldRow(f).copy.label, value, c[f]};
 }
-
-constexpr int kSameCodeLine = 18;
 
 // "City: " and either every city on a line of its own or the shown one.
 QString cityEntries(const RecordView &v, bool cityAll)
@@ -61,68 +41,45 @@ QString cityEntries(const RecordView &v, bool cityAll)
         return text;
     }
     if (!v.cities.isEmpty())
-        return QStringLiteral("City: ") + v.shownCity;
+        return QStringLiteral("City: ") + v[Field::City];
     return {};
 }
 
-QString textLine(const TextLine &line)
+QString lineText(const TextLine &line)
 {
     return QLatin1StringView(line.label) + line.value + kCrLf;
 }
-
-enum class RowKind { LongName, Note, Link, Plain };
 
 struct HtmlRow {
     const char *label;
     QString value;
     bool chosen;
-    RowKind kind;
+    PageKind kind;
 };
 
-// The field rows in the order of the page, which moves the distinguishing
-// sign down behind the dialing notes.
-std::array<HtmlRow, 20> htmlRows(const RecordView &v, const FieldChoice &c)
+HtmlRow htmlRow(const RecordView &v, const FieldChoice &c, Field f)
 {
-    return {{
-        {"Long Name:", v.longName, c.longName, RowKind::LongName},
-        {"Type:", v.type, c.type, RowKind::Plain},
-        {"Dependency Of:", v.dependency, c.dependency, RowKind::Plain},
-        {"Location:", v.location, c.location, RowKind::Plain},
-        {"TLD Code:", v.tld.trimmed(), c.tld, RowKind::Plain},
-        {"ISO Alpha-2 Code:", v.alpha2.trimmed(), c.alpha2, RowKind::Plain},
-        {"ISO Alpha-3 Code:", v.alpha3, c.alpha3, RowKind::Plain},
-        {"ISO Number:", v.isoNumber, c.isoNumber, RowKind::Plain},
-        {"IOC Code:", v.ioc.trimmed(), c.ioc, RowKind::Plain},
-        {"ISO Currency Code:", v.currency.trimmed(), c.currency, RowKind::Plain},
-        {"Language abbreviation:", v.language.trimmed(), c.language, RowKind::Plain},
-        {"FIPS 10-4 Code:", v.fips.trimmed(), c.fips, RowKind::Plain},
-        {"GMT Deviation:", v.gmt, c.gmt, RowKind::Plain},
-        {"Extra Information:", v.extraInfo, c.extraInfo, RowKind::Link},
-        {"Extra Information II:", v.extraInfo2, c.extraInfo2, RowKind::Link},
-        {"Dialing Code:", v.dialingCode.trimmed(), c.dialingCode, RowKind::Plain},
-        {"Countries with the <br>same dialing code:", joinedSameCode(v.sameCode), c.sameCode, RowKind::Plain},
-        {"IDDD Code:", v.idd.trimmed(), c.idd, RowKind::Note},
-        {"NDD Code:", v.ndd.trimmed(), c.ndd, RowKind::Note},
-        {"Distinguishing sign:", v.sign.trimmed(), c.sign, RowKind::Plain},
-    }};
+    const PageRow &page = fieldRow(f).page;
+    const QString value = f == Field::SameCode ? joinedSameCode(v.sameCode) : v[f];
+    return {page.label, page.trimmed ? value.trimmed() : value, c[f], page.kind};
 }
 
-QString htmlRow(const HtmlRow &row)
+QString rowHtml(const HtmlRow &row)
 {
     const QLatin1StringView label(row.label);
     const QString value = htmlEscape(row.value);
     switch (row.kind) {
-    case RowKind::LongName:
+    case PageKind::LongName:
         return QStringLiteral("<tr><td nowrap align=right nowrap><b>") + label + QStringLiteral("</b></td><td nowrap>")
             + value + QStringLiteral("</td></tr>");
-    case RowKind::Note:
+    case PageKind::Note:
         return QStringLiteral("<tr><td align=right valign=Top nowrap><b>") + label
             + QStringLiteral("</b></td><td><font face=Verdana>") + value + QStringLiteral("</font></td></tr>");
-    case RowKind::Link:
+    case PageKind::Link:
         return QStringLiteral("<tr><td align=right nowrap><b>") + label
             + QStringLiteral("</b></td><td><font face=Verdana><a href=http://") + hrefValue(row.value)
             + QStringLiteral(" target=_blank>http://") + value + QStringLiteral("</a></font></td></tr>");
-    case RowKind::Plain:
+    case PageKind::Plain:
         break;
     }
     return QStringLiteral("<tr><td align=right nowrap><b>") + label + QStringLiteral("</b></td><td><font face=Verdana>")
@@ -134,7 +91,6 @@ void appendEveryCity(QStringList &lines, const RecordView &v)
     for (const QString &city : v.cities)
         lines << QStringLiteral("<br>") + htmlEscape(city);
 }
-
 
 int cp1252Byte(char32_t code)
 {
@@ -158,38 +114,32 @@ QString joinedSameCode(const QStringList &entries)
     return joined;
 }
 
-QString tldLinkAddress(const QString &tld)
-{
-    return QStringLiteral("http://") + QLatin1StringView(kIanaHost) + QStringLiteral("/root-whois/")
-        + tld.trimmed().right(2) + QStringLiteral(".htm");
-}
-
 QString fullRecordText(const RecordView &v, bool cityAll)
 {
     QString text;
-    for (const TextLine &line : textLines(v, FieldChoice {}))
-        text += textLine(line);
+    const FieldChoice all;
+    for (const Field f : kCopyOrder)
+        text += lineText(textLine(v, all, f));
     return text + cityEntries(v, cityAll);
 }
 
 QString selectedRecordText(const RecordView &v, const FieldChoice &c)
 {
     QString text;
-    const auto lines = textLines(v, c);
-    for (int i = 0; i < int(lines.size()); ++i) {
-        const TextLine &line = lines[i];
+    for (const Field f : kCopyOrder) {
+        const TextLine line = textLine(v, c, f);
         if (!line.chosen)
             continue;
         // "-" is the list's own mark for a code nobody else uses: nothing worth copying.
-        if (i == kSameCodeLine && (line.value.isEmpty() || line.value.startsWith(u'-')))
+        if (f == Field::SameCode && (line.value.isEmpty() || line.value.startsWith(u'-')))
             continue;
-        text += textLine(line);
+        text += lineText(line);
     }
     if (v.cityListEnabled) {
-        if (c.cityAll)
+        if (c[Field::CityAll])
             text += cityEntries(v, true) + kCrLf;
-        else if (c.city)
-            text += QStringLiteral("City: ") + v.shownCity;
+        else if (c[Field::City])
+            text += QStringLiteral("City: ") + v[Field::City];
     }
     return text;
 }
@@ -248,7 +198,7 @@ QString hrefValue(const QString &address)
 QStringList htmlPageLines(const RecordView &v, const FieldChoice &c, bool selective, const QDateTime &now,
     const QString &productAddress, const QString &version)
 {
-    const QString name = htmlEscape(v.countryName);
+    const QString name = htmlEscape(v[Field::CountryName]);
     QStringList lines;
     lines << QStringLiteral("<html><head><title>About ") + name
             + QStringLiteral("</title></head><body bgcolor=#FFFFFF>")
@@ -261,9 +211,9 @@ QStringList htmlPageLines(const RecordView &v, const FieldChoice &c, bool select
           << QStringLiteral(
                  "<table border=0 cellpadding=4 cellspacing=0 style=\"font-family: Verdana, Arial; font-size: 10pt\">");
 
-    for (const HtmlRow &row : htmlRows(v, c))
-        if (!selective || row.chosen)
-            lines << htmlRow(row);
+    for (const Field f : kPageOrder)
+        if (const HtmlRow row = htmlRow(v, c, f); !selective || row.chosen)
+            lines << rowHtml(row);
 
     if (!selective) {
         lines << QStringLiteral("<tr><td align=right valign=Top nowrap><b>City:</b></td><td><font face=Verdana>");
@@ -273,9 +223,9 @@ QStringList htmlPageLines(const RecordView &v, const FieldChoice &c, bool select
             lines << QStringLiteral("-");
     } else if (v.cityListEnabled) {
         const QString head = QStringLiteral("<tr><td align=right valign=Top><b>City:</b></td><td><font face=Verdana>");
-        if (c.city && !c.cityAll) {
-            lines << head << htmlEscape(v.shownCity);
-        } else if (c.cityAll && (c.city || c.cityAllEnabled)) {
+        if (c[Field::City] && !c[Field::CityAll]) {
+            lines << head << htmlEscape(v[Field::City]);
+        } else if (c[Field::CityAll] && (c[Field::City] || c.cityAllEnabled)) {
             lines << head;
             appendEveryCity(lines, v);
         }

@@ -4,6 +4,8 @@
 // window reads its controls into a RecordView and hands it here; nothing in
 // this file touches a widget, the clipboard or a file.
 
+#include "viewlogic/fields.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -13,32 +15,28 @@ namespace orbilex {
 
 // What the main window shows, read from its controls at the moment of the action.
 struct RecordView {
-    QString countryName; // txtCountryName
-    QString longName, type, dependency, location;
-    QString tld, alpha2, alpha3, isoNumber, ioc, currency, language, fips, gmt;
-    QString extraInfo, extraInfo2; // txtUrl, txtPInfo (addresses without scheme)
-    QString sign, dialingCode;
+    // A line's text, a box's shown text (the city list's too), a note's lines
+    // joined by CR LF; empty for a list.
+    PerField<QString> shown;
     QStringList sameCode; // the entries of lstSameCode, first to last
-    QString idd, ndd; // note texts, lines joined by CR LF
     QStringList cities; // the entries of cmbCity
-    QString shownCity; // the text shown in cmbCity
     bool cityListEnabled = false; // chkCity enabled (false after DisableCityList)
+
+    QString &operator[](Field f) { return shown[f]; }
+    const QString &operator[](Field f) const { return shown[f]; }
 };
 
 // The ticks of the check boxes.
 struct FieldChoice {
-    bool countryName = false, longName = false, type = false, dependency = false, location = false, tld = false,
-         alpha2 = false, alpha3 = false, isoNumber = false, ioc = false, currency = false, language = false,
-         fips = false, gmt = false, extraInfo = false, extraInfo2 = false, dialingCode = false, sameCode = false,
-         city = false, cityAll = false, cityAllEnabled = false, idd = false, ndd = false, sign = false;
-};
+    PerField<bool> ticked;
+    bool cityAllEnabled = false;
 
-inline constexpr const char *kIanaHost = "web.archive.org/web/2006/www.iana.org";
+    bool &operator[](Field f) { return ticked[f]; }
+    bool operator[](Field f) const { return ticked[f]; }
+};
 
 // Every entry followed by ", "; "-" alone when the list says no one shares the code.
 QString joinedSameCode(const QStringList &entries);
-// The IANA root-zone whois page of a TLD such as ".de".
-QString tldLinkAddress(const QString &tld);
 
 // "copy all"; cityAll = chkCityAll ticked.
 QString fullRecordText(const RecordView &v, bool cityAll);

@@ -6,6 +6,7 @@
 #include "store/worldlocations.h"
 #include "ui/companions/worldmarkers.h"
 #include "ui/windowparts.h"
+#include "viewlogic/links.h"
 #include "viewlogic/windowmath.h"
 
 #include <QCloseEvent>
@@ -25,9 +26,6 @@
 namespace orbilex {
 
 namespace {
-
-// The map pages of the mid-2000s, kept by a web archive.
-constexpr const char *kMapServiceHost = "web.archive.org/web/2006/plasma.nationalgeographic.com";
 
 constexpr int kLeftDefaultTwips = 100;
 constexpr int kTopDefaultTwips = 80;
@@ -170,15 +168,8 @@ void frmWorldMap::buildWindow()
     auto *panel = named(new QFrame(this), "Frame1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     place(panel, 4410, 6120, 3315, 750);
-    const auto openProfile = [this] {
-        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
-            + QStringLiteral("/mapmachine/profiles/") + m_main.fipsCode().trimmed().toLower()
-            + QStringLiteral(".html"));
-    };
-    const auto openWorld = [this] {
-        m_env.shell->open(QStringLiteral("http://") + QLatin1StringView(kMapServiceHost)
-            + QStringLiteral("/mapmachine/viewandcustomize.html?task=getMap&themeId=100&size=l"));
-    };
+    const auto openProfile = [this] { m_env.shell->open(mapProfileAddress(m_main.fipsCode())); };
+    const auto openWorld = [this] { m_env.shell->open(worldMapAddress()); };
     imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
     imgNGeo->setPixmap(serviceLogo());
     imgNGeo->setGeometry(twipsToPixels(4515), twipsToPixels(6150), 22, 22);

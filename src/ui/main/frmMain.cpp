@@ -3,6 +3,7 @@
 #include "ui/main/frmMain.h"
 
 #include "common/apperror.h"
+#include "common/program.h"
 #include "desktop/frmSysTray.h"
 #include "desktop/XPButton.h"
 #include "ui/compactcombobox.h"
@@ -58,6 +59,11 @@ QLabel *linkCaption(QWidget *parent, const char *objectName, const char *caption
     return l;
 }
 
+const char *shows(Field f)
+{
+    return fieldRow(f).widget;
+}
+
 QLineEdit *displayField(QWidget *parent, const char *objectName)
 {
     auto *e = named(new QLineEdit(parent), objectName);
@@ -110,7 +116,7 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     , m_env(env)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Orbilex"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     buildWindow();
 
     const auto timer = [this](const char *name, int ms) {
@@ -141,12 +147,13 @@ frmMain::~frmMain() = default;
 
 void frmMain::connectButtons()
 {
-    for (const OverrideField &f : kOverrideFields) {
-        QWidget *field = findChild<QWidget *>(QLatin1StringView(f.field));
-        connect(findChild<QPushButton *>(QLatin1StringView(f.editButton)), &QPushButton::clicked, this,
-            [this, key = f.key, field] { editField(key, field); });
-        connect(findChild<QPushButton *>(QLatin1StringView(f.resetButton)), &QPushButton::clicked, this,
-            [this, key = f.key] { resetField(key); });
+    for (const FieldRow &row : kFields) {
+        if (!row.user.key)
+            continue;
+        connect(findChild<QPushButton *>(QLatin1StringView(row.user.editButton)), &QPushButton::clicked, this,
+            [this, f = row.field] { editField(f); });
+        connect(findChild<QPushButton *>(QLatin1StringView(row.user.resetButton)), &QPushButton::clicked, this,
+            [this, f = row.field] { resetField(f); });
     }
     connect(cmdDefCount, &QPushButton::clicked, this, &frmMain::resetCountry);
     connect(cmdResetDB, &QPushButton::clicked, this, &frmMain::resetFile);
@@ -166,30 +173,35 @@ void frmMain::connectLists()
     connectCodeBoxes();
 }
 
-std::size_t frmMain::fieldIndex(const char *objectName)
+QCheckBox *frmMain::fieldCheck(Field f)
 {
-    const auto it = std::ranges::find_if(
-        kFieldChecks, [&](const FieldCheck &f) { return qstrcmp(f.objectName, objectName) == 0; });
-    Q_ASSERT(it != kFieldChecks.end());
-    return std::size_t(it - kFieldChecks.begin());
+    QCheckBox *&check = m_fieldChecks[f];
+    if (!check)
+        check = named(new QCheckBox(QString::fromLatin1(fieldRow(f).caption), this), fieldRow(f).check);
+    return check;
 }
 
-QCheckBox *frmMain::fieldCheck(const char *objectName)
+QPushButton *frmMain::overrideButton(Field f, bool edit)
 {
-    const std::size_t i = fieldIndex(objectName);
-    if (!m_fieldChecks[i])
-        m_fieldChecks[i] = named(new QCheckBox(QString::fromLatin1(kFieldChecks[i].caption), this), objectName);
-    return m_fieldChecks[i];
-}
-
-QPushButton *frmMain::overrideButton(const char *objectName, bool edit)
-{
-    auto *b = edit ? button(this, objectName, "edit", "edit database")
-                   : button(this, objectName, "d", "default database value for this field");
+    const Override &user = fieldRow(f).user;
+    auto *b = edit ? button(this, user.editButton, "edit", "edit database")
+                   : button(this, user.resetButton, "d", "default database value for this field");
     b->setFocusPolicy(Qt::TabFocus);
     const int width = b->fontMetrics().horizontalAdvance(b->text()) + 14;
     b->setFixedWidth(width);
     return b;
+}
+
+// Every field names itself by its check box caption, for screen readers.
+void frmMain::findFieldWidgets()
+{
+    for (const FieldRow &row : kFields) {
+        if (!row.widget)
+            continue;
+        QWidget *w = findChild<QWidget *>(QLatin1StringView(row.widget));
+        w->setAccessibleName(spokenCaption(row.caption));
+        m_fieldWidgets[row.field] = w;
+    }
 }
 
 void frmMain::buildWindow()
@@ -213,34 +225,10 @@ void frmMain::buildWindow()
 
     Frame1 = buildOptionsPanel();
 
-    // Every field names itself by its check box caption, for screen readers.
-    const auto speak = [this](const char *check, QWidget *field) {
-        const auto it = std::ranges::find_if(
-            kFieldChecks, [&](const FieldCheck &f) { return qstrcmp(f.objectName, check) == 0; });
-        field->setAccessibleName(spokenCaption(it->caption));
-    };
-    speak("chkCountryName", cmbCountryName);
-    speak("chkLongName", txtLongName);
-    speak("chkType", txtType);
-    speak("chkDep", txtDep);
-    speak("chkLocation", txtLocation);
-    speak("chkTLD", cmbTLD);
-    speak("chkISO2", cmbCountryCode);
-    speak("chkISO3", cmbISO3);
-    speak("chkISONumber", txtISONumber);
-    speak("chkIOC", cmbIOC);
-    speak("chkCurrency", cmbCurrencyCode);
-    speak("chkLanguage", cmbLanguage);
-    speak("chkFIPS", cmbFIPS);
-    speak("chkGMT", txtGMT);
-    speak("chkUrl", txtUrl);
-    speak("chkInfoP", txtPInfo);
-    speak("chkCountryCode", cmbCode);
-    speak("chkSameCode", lstSameCode);
-    speak("chkCity", cmbCity);
-    speak("chkIDDCopy", txtIDD);
-    speak("chkNDD", txtNDD);
-    speak("chkDSCode", cmbDSCode);
+    findFieldWidgets();
+    // The list that chooses the country speaks as its check box; the box
+    // beside it only shows the name.
+    cmbCountryName->setAccessibleName(txtCountryName->accessibleName());
     txtCountryName->setAccessibleName(QStringLiteral("Country Name"));
 
     // Themed before the window takes its size: a picture button may need more room.
@@ -261,7 +249,7 @@ QWidget *frmMain::buildCountryRow()
     cmbCountryName = named(new CompactComboBox(30, row), "cmbCountryName");
     cmbCountryName->setMaxVisibleItems(25);
     cmbCountryName->installEventFilter(this);
-    txtCountryName = displayField(row, "txtCountryName");
+    txtCountryName = displayField(row, shows(Field::CountryName));
     txtCountryName->setText(QStringLiteral("unknown"));
     txtCountryName->setCursor(Qt::PointingHandCursor);
     txtCountryName->installEventFilter(this);
@@ -287,7 +275,7 @@ QWidget *frmMain::buildCountryRow()
     for (QPushButton *b : {cmdFlag, cmdFlagCopy})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("zz")) + 14);
 
-    h->addWidget(fieldCheck("chkCountryName"));
+    h->addWidget(fieldCheck(Field::CountryName));
     h->addWidget(cmbCountryName, 3);
     h->addWidget(txtCountryName, 2);
     h->addSpacing(8);
@@ -309,15 +297,15 @@ QGroupBox *frmMain::buildCodesGroup()
     g->setVerticalSpacing(3);
     g->setContentsMargins(6, 4, 6, 4);
 
-    cmbTLD = codeBox(group, "cmbTLD");
-    cmbCountryCode = codeBox(group, "cmbCountryCode");
-    cmbISO3 = codeBox(group, "cmbISO3");
-    cmbIOC = codeBox(group, "cmbIOC");
-    cmbCurrencyCode = codeBox(group, "cmbCurrencyCode");
-    cmbLanguage = codeBox(group, "cmbLanguage");
-    cmbFIPS = codeBox(group, "cmbFIPS");
-    cmbDSCode = codeBox(group, "cmbDSCode");
-    cmbCode = codeBox(group, "cmbCode");
+    cmbTLD = codeBox(group, shows(Field::Tld));
+    cmbCountryCode = codeBox(group, shows(Field::Alpha2));
+    cmbISO3 = codeBox(group, shows(Field::Alpha3));
+    cmbIOC = codeBox(group, shows(Field::Ioc));
+    cmbCurrencyCode = codeBox(group, shows(Field::Currency));
+    cmbLanguage = codeBox(group, shows(Field::Language));
+    cmbFIPS = codeBox(group, shows(Field::Fips));
+    cmbDSCode = codeBox(group, shows(Field::Sign));
+    cmbCode = codeBox(group, shows(Field::DialingCode));
     lblTLDURL = linkCaption(group, "lblTLDURL", "more info...", "more information on IANA website (Alt + R)");
     cmdMoreInfo = button(group, "cmdMoreInfo", "S&R1");
     cmdMoreInfo->setFixedWidth(cmdMoreInfo->fontMetrics().horizontalAdvance(QStringLiteral("SR1")) + 14);
@@ -325,15 +313,15 @@ QGroupBox *frmMain::buildCodesGroup()
     lblMoreCur = linkCaption(group, "lblMoreCur", "more info...", "more about country currency unit");
     lblCurPic = linkCaption(group, "lblCurPic", "picture", "see picture of country money");
 
-    lstSameCode = named(new QListWidget(group), "lstSameCode");
+    lstSameCode = named(new QListWidget(group), shows(Field::SameCode));
     lstSameCode->setFixedHeight(lstSameCode->fontMetrics().lineSpacing() * 3 + 8);
     lstSameCode->setAutoFillBackground(true);
-    txtIDD = noteField(group, "txtIDD");
-    txtNDD = noteField(group, "txtNDD");
+    txtIDD = noteField(group, shows(Field::Idd));
+    txtNDD = noteField(group, shows(Field::Ndd));
 
     int row = 0;
-    const auto add = [&](const char *check, QWidget *field, QWidget *extra = nullptr, QWidget *extra2 = nullptr) {
-        g->addWidget(fieldCheck(check), row, 0, Qt::AlignTop);
+    const auto add = [&](Field f, QWidget *field, QWidget *extra = nullptr, QWidget *extra2 = nullptr) {
+        g->addWidget(fieldCheck(f), row, 0, Qt::AlignTop);
         g->addWidget(field, row, 1);
         if (extra)
             g->addWidget(extra, row, 2);
@@ -341,30 +329,30 @@ QGroupBox *frmMain::buildCodesGroup()
             g->addWidget(extra2, row, 3);
         ++row;
     };
-    add("chkTLD", cmbTLD, lblTLDURL, cmdMoreInfo);
-    add("chkISO2", cmbCountryCode);
-    add("chkISO3", cmbISO3);
-    add("chkIOC", cmbIOC, lblIOCUrl);
-    add("chkCurrency", cmbCurrencyCode, lblMoreCur, lblCurPic);
-    add("chkLanguage", cmbLanguage);
-    add("chkFIPS", cmbFIPS);
-    add("chkDSCode", cmbDSCode);
-    add("chkCountryCode", cmbCode);
-    g->addWidget(fieldCheck("chkSameCode"), row++, 0, 1, 4);
+    add(Field::Tld, cmbTLD, lblTLDURL, cmdMoreInfo);
+    add(Field::Alpha2, cmbCountryCode);
+    add(Field::Alpha3, cmbISO3);
+    add(Field::Ioc, cmbIOC, lblIOCUrl);
+    add(Field::Currency, cmbCurrencyCode, lblMoreCur, lblCurPic);
+    add(Field::Language, cmbLanguage);
+    add(Field::Fips, cmbFIPS);
+    add(Field::Sign, cmbDSCode);
+    add(Field::DialingCode, cmbCode);
+    g->addWidget(fieldCheck(Field::SameCode), row++, 0, 1, 4);
     g->addWidget(lstSameCode, row++, 0, 1, 4);
-    const auto note = [&](const char *check, QPlainTextEdit *field, const char *edit, const char *reset) {
-        g->addWidget(fieldCheck(check), row, 0, Qt::AlignTop);
+    const auto note = [&](Field f, QPlainTextEdit *field) {
+        g->addWidget(fieldCheck(f), row, 0, Qt::AlignTop);
         g->addWidget(field, row, 1, 1, 2);
         auto *buttons = new QVBoxLayout;
         buttons->setSpacing(2);
-        buttons->addWidget(overrideButton(edit, true));
-        buttons->addWidget(overrideButton(reset, false));
+        buttons->addWidget(overrideButton(f, true));
+        buttons->addWidget(overrideButton(f, false));
         buttons->addStretch();
         g->addLayout(buttons, row, 3);
         ++row;
     };
-    note("chkIDDCopy", txtIDD, "cmdIDDEdit", "cmdIDDDef");
-    note("chkNDD", txtNDD, "cmdNDDEdit", "cmdNDDDef");
+    note(Field::Idd, txtIDD);
+    note(Field::Ndd, txtNDD);
     g->setColumnStretch(1, 1);
     return group;
 }
@@ -376,17 +364,17 @@ QGroupBox *frmMain::buildOtherGroup()
     g->setVerticalSpacing(3);
     g->setContentsMargins(6, 4, 6, 4);
 
-    txtLongName = displayField(group, "txtLongName");
-    txtType = displayField(group, "txtType");
-    txtDep = displayField(group, "txtDep");
-    txtLocation = displayField(group, "txtLocation");
-    txtISONumber = displayField(group, "txtISONumber");
-    txtGMT = displayField(group, "txtGMT");
+    txtLongName = displayField(group, shows(Field::LongName));
+    txtType = displayField(group, shows(Field::Type));
+    txtDep = displayField(group, shows(Field::Dependency));
+    txtLocation = displayField(group, shows(Field::Location));
+    txtISONumber = displayField(group, shows(Field::IsoNumber));
+    txtGMT = displayField(group, shows(Field::Gmt));
     txtGMT->setText(QStringLiteral("+00:00:00"));
-    txtUrl = displayField(group, "txtUrl");
+    txtUrl = displayField(group, shows(Field::ExtraInfo));
     txtUrl->setToolTip(QStringLiteral("alt + v to open"));
     txtUrl->setCursor(Qt::PointingHandCursor);
-    txtPInfo = displayField(group, "txtPInfo");
+    txtPInfo = displayField(group, shows(Field::ExtraInfo2));
     txtPInfo->setToolTip(QStringLiteral("Click to view organized information about country"));
     txtPInfo->setCursor(Qt::PointingHandCursor);
     cmdCiaURL = button(group, "cmdCiaURL", "S&V1");
@@ -394,16 +382,8 @@ QGroupBox *frmMain::buildOtherGroup()
     chkDST = named(new QCheckBox(QStringLiteral("Consider DST"), group), "chkDST");
     chkDST->setToolTip(QStringLiteral("if checked day light saving time is being considered"));
     chkDST->setChecked(true);
-    txtcTime = displayField(group, "txtcTime");
-    txtcTime->setText(QStringLiteral("00:00:00"));
-    txtcTime->setAccessibleName(QStringLiteral("Country time"));
-    txtGMTc = displayField(group, "txtGMTc");
-    txtGMTc->setText(QStringLiteral("00:00:00"));
-    txtGMTc->setAccessibleName(QStringLiteral("UTC time"));
-    txtClock = displayField(group, "txtClock");
-    txtClock->setText(QStringLiteral("00:00:00"));
-    txtClock->setAccessibleName(QStringLiteral("System time"));
-    cmbCity = named(new CompactComboBox(44, group), "cmbCity");
+    QLayout *clocks = buildClocks(group);
+    cmbCity = named(new CompactComboBox(44, group), shows(Field::City));
     cmbCity->setMaxVisibleItems(25);
     cmdLatMore = button(group, "cmdLatMore", "latitudes", "latitude and longitude of all USA cities");
     cmdAirport
@@ -412,43 +392,30 @@ QGroupBox *frmMain::buildOtherGroup()
         group, "cmdTimeServer", "World Clock Server", "displays current time of country in World Clock Server");
 
     int row = 0;
-    const auto add
-        = [&](const char *check, QWidget *field, const char *edit, const char *reset, QWidget *extra = nullptr) {
-              g->addWidget(fieldCheck(check), row, 0);
-              g->addWidget(field, row, 1);
-              if (extra)
-                  g->addWidget(extra, row, 2);
-              if (edit)
-                  g->addWidget(overrideButton(edit, true), row, 3);
-              if (reset)
-                  g->addWidget(overrideButton(reset, false), row, 4);
-              ++row;
-          };
-    add("chkLongName", txtLongName, "cmdLongEdit", "cmdLongDef");
-    add("chkType", txtType, "cmdTypeEdit", "cmdTypeDef");
-    add("chkDep", txtDep, "cmdDep", "cmdDepDef");
-    add("chkLocation", txtLocation, "cmdLocationEdit", "cmdLocationDef");
-    add("chkISONumber", txtISONumber, "cmdISONumEdit", "cmdISoNumDef");
-    add("chkGMT", txtGMT, "cmdGMTEdit", "cmdGMTdef", chkDST);
-
-    auto *clocks = new QHBoxLayout;
-    const auto clock = [&](const QString &caption, QLineEdit *field) {
-        auto *label = new QLabel(caption, group);
-        label->setBuddy(field);
-        clocks->addWidget(label);
-        clocks->addWidget(field);
+    const auto add = [&](Field f, QWidget *field, QWidget *extra = nullptr) {
+        g->addWidget(fieldCheck(f), row, 0);
+        g->addWidget(field, row, 1);
+        if (extra)
+            g->addWidget(extra, row, 2);
+        g->addWidget(overrideButton(f, true), row, 3);
+        g->addWidget(overrideButton(f, false), row, 4);
+        ++row;
     };
-    clock(QStringLiteral("Country/City Time:"), txtcTime);
-    clock(QStringLiteral("GMT:"), txtGMTc);
-    clock(QStringLiteral("System Time:"), txtClock);
+    add(Field::LongName, txtLongName);
+    add(Field::Type, txtType);
+    add(Field::Dependency, txtDep);
+    add(Field::Location, txtLocation);
+    add(Field::IsoNumber, txtISONumber);
+    add(Field::Gmt, txtGMT, chkDST);
+
     g->addLayout(clocks, row++, 1, 1, 4);
 
-    add("chkUrl", txtUrl, "cmdInfoAEdit", "cmdInfoADef", cmdCiaURL);
-    add("chkInfoP", txtPInfo, "cmdInfoBEdit", "cmdInfoBDef");
-    g->addWidget(fieldCheck("chkCity"), row, 0);
+    add(Field::ExtraInfo, txtUrl, cmdCiaURL);
+    add(Field::ExtraInfo2, txtPInfo);
+    g->addWidget(fieldCheck(Field::City), row, 0);
     g->addWidget(cmbCity, row, 1, 1, 2);
     g->addWidget(cmdLatMore, row++, 3, 1, 2);
-    g->addWidget(fieldCheck("chkCityAll"), row++, 0, 1, 2);
+    g->addWidget(fieldCheck(Field::CityAll), row++, 0, 1, 2);
     auto *web = new QHBoxLayout;
     web->addWidget(cmdAirport);
     web->addWidget(cmdTimeServer);
@@ -456,8 +423,28 @@ QGroupBox *frmMain::buildOtherGroup()
     g->addLayout(web, row++, 0, 1, 5);
     g->setRowStretch(row, 1);
     g->setColumnStretch(1, 1);
-    fieldCheck("chkCityAll")->setToolTip(QStringLiteral("copy all cities"));
+    fieldCheck(Field::CityAll)->setToolTip(QStringLiteral("copy all cities"));
     return group;
+}
+
+// The three clock fields, each behind its caption.
+QLayout *frmMain::buildClocks(QWidget *group)
+{
+    auto *clocks = new QHBoxLayout;
+    const auto clock = [&](const char *objectName, const char *caption, const char *spoken) {
+        QLineEdit *field = displayField(group, objectName);
+        field->setText(QStringLiteral("00:00:00"));
+        field->setAccessibleName(QString::fromLatin1(spoken));
+        auto *label = new QLabel(QString::fromLatin1(caption), group);
+        label->setBuddy(field);
+        clocks->addWidget(label);
+        clocks->addWidget(field);
+        return field;
+    };
+    txtcTime = clock("txtcTime", "Country/City Time:", "Country time");
+    txtGMTc = clock("txtGMTc", "GMT:", "UTC time");
+    txtClock = clock("txtClock", "System Time:", "System time");
+    return clocks;
 }
 
 QWidget *frmMain::buildButtonRow()

@@ -4,6 +4,7 @@
 #include "store/inistore.h"
 #include "ui/companions/mainwindowlink.h"
 #include "viewlogic/codesearch.h"
+#include "viewlogic/fields.h"
 #include "viewlogic/recordexport.h"
 #include "viewlogic/windowmath.h"
 
@@ -17,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -107,13 +109,15 @@ private:
     QWidget *buildCountryRow();
     QGroupBox *buildCodesGroup();
     QGroupBox *buildOtherGroup();
+    QLayout *buildClocks(QWidget *group);
     QWidget *buildButtonRow();
     QGroupBox *buildOptionsPanel();
     void placePanels();
     void connectButtons();
     void connectLists();
-    QCheckBox *fieldCheck(const char *objectName);
-    QPushButton *overrideButton(const char *objectName, bool edit);
+    QCheckBox *fieldCheck(Field f);
+    QPushButton *overrideButton(Field f, bool edit);
+    void findFieldWidgets();
 
     // Load and unload.
     void Load();
@@ -175,6 +179,8 @@ private:
 
     // The country clock.
     void timClockTick();
+    // The program's title, the country and its time.
+    void showTitle();
 
     // Copy and export.
     void connectExport();
@@ -182,7 +188,6 @@ private:
     FieldChoice fieldChoice() const;
     void setFieldChecks(bool on);
     void printVersion();
-    static std::size_t fieldIndex(const char *objectName);
 
     // Web links and help.
     void connectLinks();
@@ -192,8 +197,8 @@ private:
     bool linkEvent(QObject *watched, QEvent *event);
 
     // User overrides.
-    void editField(const char *key, QWidget *field);
-    void resetField(const char *key);
+    void editField(Field f);
+    void resetField(Field f);
     void resetCountry();
     void resetFile();
     void Redisplay();
@@ -264,7 +269,9 @@ private:
     QPushButton *cmdTimeServer = nullptr;
     QLineEdit *txtLog = nullptr;
 
-    std::array<QCheckBox *, 23> m_fieldChecks {};
+    PerField<QCheckBox *> m_fieldChecks;
+    // The widget that shows each field; null for the all-cities choice.
+    PerField<QWidget *> m_fieldWidgets;
 
     QPushButton *cmdCopySel = nullptr;
     QPushButton *cmdCopyAll = nullptr;

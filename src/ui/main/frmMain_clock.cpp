@@ -4,6 +4,9 @@
 
 #include "desktop/frmSysTray.h"
 #include "common/apperror.h"
+#include "common/program.h"
+#include "desktop/frmSysTray.h"
+#include "store/storedvalues.h"
 #include "time/dst.h"
 #include "time/gmt.h"
 #include "ui/main/frmMain.h"
@@ -51,12 +54,17 @@ void frmMain::SetCountryTime(int minutes)
     txtcTime->setText(countryTimeText(m_env.clock->utcNow().time(), minutes));
 }
 
+void frmMain::showTitle()
+{
+    setWindowTitle(QLatin1StringView(kProgramTitle) + QStringLiteral(" - ") + cmbCountryName->currentText()
+        + QStringLiteral(" - ") + txtcTime->text());
+}
+
 void frmMain::timClockTick()
 {
     const QDateTime utc = m_env.clock->utcNow();
     // The title shows the country time of the previous tick.
-    setWindowTitle(
-        QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ") + txtcTime->text());
+    showTitle();
     guarded([&] {
         if (trayEnabled() && m_frmSysTray)
             m_frmSysTray->setToolTip(windowTitle());

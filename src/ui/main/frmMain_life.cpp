@@ -130,12 +130,12 @@ void frmMain::Load()
 
 void frmMain::loadFieldChecks()
 {
-    for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
+    for (const FieldRow &row : kFields)
         guarded([&] {
             // A missing key leaves the box as created.
-            const BoolKey key {kFieldChecks[i].settingsKey};
+            const BoolKey key = row.settingsKey;
             if (!m_env.settings->isBlank(key))
-                setFromStored(m_fieldChecks[i], *m_env.settings, key);
+                setFromStored(m_fieldChecks[row.field], *m_env.settings, key);
         });
 }
 
@@ -258,8 +258,8 @@ void frmMain::Unload(int exitCode)
     if (!isMinimized())
         saveWindowPosition(settings, keys::Left, keys::Top, this);
     settings.write(keys::CountryName, cmbCountryName->currentIndex());
-    for (std::size_t i = 0; i < kFieldChecks.size(); ++i)
-        settings.write(BoolKey {kFieldChecks[i].settingsKey}, m_fieldChecks[i]->isChecked());
+    for (const FieldRow &row : kFields)
+        settings.write(row.settingsKey, m_fieldChecks[row.field]->isChecked());
     settings.write(keys::chkOption, chkOption->isChecked());
     settings.write(keys::chkSelHtml, chkSelHtml->isChecked());
     settings.write(keys::chkDST, chkDST->isChecked());

@@ -2,8 +2,8 @@
 // text, kept in userdb.ini beside the program, one section per country index.
 
 #include "common/apperror.h"
-#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
+#include "viewlogic/fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,19 +61,20 @@ void frmMain::setFieldText(QWidget *field, const QString &text)
     }
 }
 
-void frmMain::editField(const char *key, QWidget *field)
+void frmMain::editField(Field f)
 {
     try {
-        const QString k = QLatin1StringView(key);
+        QWidget *field = m_fieldWidgets[f];
+        const QString k = QLatin1StringView(fieldRow(f).user.key);
         QString prompt = QStringLiteral("Enter new value for ") + k + u':';
-        if (k == QLatin1StringView("GMT"))
+        if (f == Field::Gmt)
             prompt += kCrLf + kCrLf + QStringLiteral("Please follow the syntax or it would not work:") + kCrLf
                 + QStringLiteral("+hh:mm:ss OR -hh:mm:ss");
         const QString answer
             = m_env.dialogs->input(prompt, title() + QStringLiteral(" - editing database..."), fieldText(field));
         if (!answer.isEmpty()) {
             setFieldText(field, answer);
-            if (field == txtGMT)
+            if (f == Field::Gmt)
                 m_gmtIsUsers = true;
             m_ini.SetFile(userDbPath());
             m_ini.Sections().AddSection(currentSection());
@@ -87,10 +88,10 @@ void frmMain::editField(const char *key, QWidget *field)
     }
 }
 
-void frmMain::resetField(const char *key)
+void frmMain::resetField(Field f)
 {
     try {
-        const QString k = QLatin1StringView(key);
+        const QString k = QLatin1StringView(fieldRow(f).user.key);
         if (!QFileInfo::exists(userDbPath())) {
             m_env.dialogs->message(
                 Dialogs::Icon::Information, QStringLiteral("It is already the default database!"), title());

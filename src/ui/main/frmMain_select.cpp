@@ -1,16 +1,17 @@
 // Selection and display: the one road every choice of a country takes.
 
+#include "common/apperror.h"
 #include "data/cities.h"
 #include "data/countries.h"
 #include "data/dialing.h"
 #include "data/prefixnotes.h"
 #include "data/records.h"
 #include "data/text.h"
-#include "common/apperror.h"
+#include "store/storedvalues.h"
 #include "ui/companions/frmWorldMap.h"
 #include "ui/flags.h"
-#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
+#include "viewlogic/fields.h"
 #include "viewlogic/links.h"
 
 #include <QApplication>
@@ -59,12 +60,9 @@ void frmMain::SelectCountry()
         const QPixmap flag = flagPicture(cmbFIPS->currentText());
         picFlag->setPixmap(flag.isNull() ? imgEmpty->pixmap() : flag);
     });
-    guarded([&] {
-        setWindowTitle(
-            QStringLiteral("Orbilex - ") + cmbCountryName->currentText() + QStringLiteral(" - ") + txtcTime->text());
-    });
+    guarded([&] { showTitle(); });
     guarded([&] { CheckDST(); });
-    guarded([&] { fieldCheck("chkCityAll")->setEnabled(cmbCity->count() >= 2); });
+    guarded([&] { m_fieldChecks[Field::CityAll]->setEnabled(cmbCity->count() >= 2); });
     // The marker follows only while the map is shown; its error goes to the log.
     guarded([&] {
         auto *map = qobject_cast<frmWorldMap *>(loadedCompanion(CompanionKind::WorldMap));
@@ -122,14 +120,12 @@ void frmMain::applyOverrides(int country)
     QHash<QString, QString> section;
     for (const auto [key, value] : m_ini.ReadSection(QString::number(country)).asKeyValueRange())
         section.insert(key.toCaseFolded(), value);
-    for (const char *key : kOverrideReadOrder) {
-        const QString value = section.value(QString::fromLatin1(key).toCaseFolded());
+    for (const Field f : kOverrideReadOrder) {
+        const QString value = section.value(QString::fromLatin1(fieldRow(f).user.key).toCaseFolded());
         if (value.isEmpty())
             continue;
-        const auto field
-            = std::ranges::find_if(kOverrideFields, [&](const OverrideField &f) { return qstrcmp(f.key, key) == 0; });
-        setFieldText(findChild<QWidget *>(QLatin1StringView(field->field)), value);
-        if (qstrcmp(key, "GMT") == 0)
+        setFieldText(m_fieldWidgets[f], value);
+        if (f == Field::Gmt)
             m_gmtIsUsers = true;
     }
 }
@@ -167,14 +163,14 @@ void frmMain::EnableCityList()
 {
     cmbCity->clear();
     cmbCity->setEnabled(true);
-    fieldCheck("chkCity")->setEnabled(true);
+    m_fieldChecks[Field::City]->setEnabled(true);
 }
 
 void frmMain::DisableCityList()
 {
     cmbCity->clear();
     cmbCity->setEnabled(false);
-    fieldCheck("chkCity")->setEnabled(false);
+    m_fieldChecks[Field::City]->setEnabled(false);
 }
 
 void frmMain::FillUKCities()

@@ -18,7 +18,7 @@ namespace orbilex {
 namespace {
 
 struct TrayItem {
-    const char *caption;
+    const char *caption; // null: the item that names the program
     const char *key;
 };
 
@@ -34,7 +34,7 @@ constexpr TrayItem kTrayMenu[] = {
     {"&Help", "help"},
     {"&Technical Support", "email"},
     {"Quendra on the &Web", "web"},
-    {"&About Orbilex...", "about"},
+    {nullptr, "about"},
     {"-", ""},
     {"E&xit", "close"},
 };
@@ -49,9 +49,12 @@ void frmMain::eSystray()
     guardedConnect(tray, &frmSysTray::SysTrayDoubleClick, this, &frmMain::restoreFromTray);
     guardedConnect(tray, &frmSysTray::SysTrayMouseDown, this, [this](int button) { trayMouseDown(button); });
     guardedConnect(tray, &frmSysTray::MenuClick, this, [this](int, const QString &key) { trayMenuClick(key); });
-    for (const TrayItem &item : kTrayMenu)
-        tray->AddMenuItem(
-            QString::fromLatin1(item.caption), QString::fromLatin1(item.key), qstrcmp(item.key, "open") == 0);
+    for (const TrayItem &item : kTrayMenu) {
+        const QString caption = item.caption
+            ? QString::fromLatin1(item.caption)
+            : QStringLiteral("&About ") + QLatin1StringView(kProgramTitle) + QStringLiteral("...");
+        tray->AddMenuItem(caption, QString::fromLatin1(item.key), qstrcmp(item.key, "open") == 0);
+    }
     tray->setToolTip(windowTitle());
     tray->setIconHandle(windowIcon());
 }
