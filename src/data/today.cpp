@@ -41,7 +41,8 @@ bool among(std::string_view value, std::string_view joined)
 
 QString folded(std::string_view text)
 {
-    const QString decomposed = QString::fromUtf8(text.data(), qsizetype(text.size())).normalized(QString::NormalizationForm_D);
+    const QString decomposed
+        = QString::fromUtf8(text.data(), qsizetype(text.size())).normalized(QString::NormalizationForm_D);
     QString letters;
     for (const QChar c : decomposed) {
         if (c.isLetterOrNumber())
