@@ -3,7 +3,7 @@
 
 Run by hand when the tz database brings a new zone for a listed place, or when a record or a city line changes:
     python3 tools/make-zones.py [zoneinfo folder, default /usr/share/zoneinfo]
-then clang-format the output and rebuild; tst_tzclock checks every id against the machine's database.
+and rebuild (the output is passed through clang-format when it is installed); tst_tzclock checks every id against the machine's database.
 
 What the tz database decides: zone.tab lists, per ISO 3166 alpha-2 code, the zones of that country (one name a
 country even where several countries share one rule set, so Vatican City gets Europe/Vatican, not Europe/Rome).
@@ -14,6 +14,8 @@ line lies in, the rows that are not their own ISO entry today, and the places wh
 
 import os
 import re
+import shutil
+import subprocess
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -27,7 +29,7 @@ ROWS = {
     'Heard and McDonald Islands': (None, 'uninhabited: the tz database gives it no zone'),
     'Howland Island': (None, 'uninhabited: the tz database gives it no zone'),
     'Jarvis Island': (None, 'uninhabited: the tz database gives it no zone'),
-    'Johnston Atoll': (None, 'uninhabited since 2004: the tz database keeps its name only as an alias of Honolulu'),
+    'Johnston Atoll': (None, 'uninhabited since 2004: tz keeps its name only as an alias of Honolulu'),
     'Kingman Reef': (None, 'uninhabited: the tz database gives it no zone'),
     'Navassa Island': (None, 'uninhabited: the tz database gives it no zone'),
     'Palmyra Atoll': (None, 'no permanent population: the tz database gives it no zone'),
@@ -271,8 +273,11 @@ std::string_view noZoneReason(int country);
 std::string_view cityLineZone(std::string_view line);
 
 } // namespace orbilex''')
-    with open(os.path.join(DATA, 'zones.h'), 'w', encoding='utf-8') as f:
+    target = os.path.join(DATA, 'zones.h')
+    with open(target, 'w', encoding='utf-8') as f:
         f.write('\n'.join(out) + '\n')
+    if shutil.which('clang-format'):
+        subprocess.run(['clang-format', '-i', target], check=True, cwd=ROOT)
     print(f'zones.h: tz {version}, {len(flat)} zone ids, {sum(1 for z, _ in countries if not z)} places without '
           f'a zone, {len(lines)} city lines')
 

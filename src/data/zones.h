@@ -550,7 +550,7 @@ inline constexpr std::array<CountryZones, kCountryCount> kCountryZones = {{
     {181, 1, ""}, // 111 Japan
     {182, 0, "uninhabited: the tz database gives it no zone"}, // 112 Jarvis Island
     {182, 1, ""}, // 113 Jersey
-    {183, 0, "uninhabited since 2004: the tz database keeps its name only as an alias of Honolulu"}, // 114 Johnston Atoll
+    {183, 0, "uninhabited since 2004: tz keeps its name only as an alias of Honolulu"}, // 114 Johnston Atoll
     {183, 1, ""}, // 115 Jordan
     {184, 7, ""}, // 116 Kazakhstan
     {191, 1, ""}, // 117 Kenya
@@ -906,7 +906,8 @@ inline constexpr std::array<CityLineZone, 283> kCityLineZones = {{
     {"* Beirut  1                33° 52' N     35° 30' E", "Asia/Beirut"}, // Lebanon
     {"* Tripoli  21              32° 53' N     13° 10' E", "Africa/Tripoli"}, // Libya
     {"* Vilnius  5               54° 41' N     25° 19' E", "Europe/Vilnius"}, // Lithuania
-    {"* Skopje  2                42° 0' N     21° 26' E", "Europe/Skopje"}, // Macedonia, The Former Republic of Yugoslav
+    {"* Skopje  2                42° 0' N     21° 26' E",
+        "Europe/Skopje"}, // Macedonia, The Former Republic of Yugoslav
     {"* Antananarivo  20", "Indian/Antananarivo"}, // Madagascar
     {"* Kuala Lumpur  3          3° 10' N    101° 42' E", "Asia/Kuala_Lumpur"}, // Malaysia
     {"* Mexico City  55          19° 26' N     99° 8' W", "America/Mexico_City"}, // Mexico
