@@ -48,7 +48,7 @@ QString offsetText(int seconds)
 {
     const int minutes = std::abs(seconds) / 60;
     return QStringLiteral("%1%2:%3")
-        .arg(seconds < 0 ? u'-' : u'+')
+        .arg(seconds < 0 ? QChar(u'-') : QChar(u'+'))
         .arg(minutes / 60, 2, 10, QChar(u'0'))
         .arg(minutes % 60, 2, 10, QChar(u'0'));
 }
@@ -180,7 +180,7 @@ bool tzDatabaseOlderThanAYear(QStringView version, QDate today)
     const int year = version.first(4).toInt(&ok);
     if (!ok || year < 1970)
         return false;
-    return today > QDate(year, 12, 31).addYears(1);
+    return today > QDate(year + 1, 7, 1);
 }
 
 QString zoneToolTip(std::string_view zoneId, const QDateTime &utc, QStringView version, QDate today)

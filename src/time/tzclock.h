@@ -62,8 +62,8 @@ QString offsetChangeText(const OffsetChange &change);
 // the first line of its tzdata.zi; empty when it cannot be told.
 QString tzDatabaseVersion(const QString &zoneinfoFolder = QStringLiteral("/usr/share/zoneinfo"));
 
-// A release names only its year, so it counts as dated the last day of that
-// year: the warning may come late, never early. False for an unreadable version.
+// A release names only its year, so it counts as made on 1 July of it: the
+// word comes at most half a year early or late. False for an unreadable version.
 bool tzDatabaseOlderThanAYear(QStringView version, QDate today);
 
 // The tooltip of the local-time field: the zone id and database release, the
