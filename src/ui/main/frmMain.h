@@ -70,6 +70,9 @@ public:
 
     // Hides the window (the hide button and Escape).
     void hideToTray();
+    // Another start of the program asked for the window: shown, restored
+    // from the tray or from minimised, and brought to the front.
+    void bringForward() { restoreFromTray(); }
 
     Environment &environment() const { return m_env; }
     // The tray window while the icon is on; null otherwise.
