@@ -1,5 +1,4 @@
 #include "fuzztarget.h"
-
 #include "platform/mmdbdatabase.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

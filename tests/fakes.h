@@ -119,7 +119,7 @@ public:
     }
     bool exists() const override { return m_state.made; }
     void setToolTip(const QString &text) override { m_state.toolTip = text; }
-    void setIcon(const QIcon &) override {}
+    void setIcon(const QIcon &) override { }
 
 private:
     FakeTrayState &m_state;

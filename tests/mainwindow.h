@@ -36,10 +36,7 @@ struct MainWindow {
     void winter() { te.clock->local = QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0)); }
 
     // Settings a test wants in place are written before this.
-    void open()
-    {
-        window = std::make_unique<frmMain>(te.env);
-    }
+    void open() { window = std::make_unique<frmMain>(te.env); }
 
     template<typename T = QWidget> T *get(const char *name) const { return child<T>(window.get(), name); }
 
@@ -96,10 +93,7 @@ struct MainWindow {
     }
 
     // Types into a code box as a user would, one key at a time.
-    void type(const char *boxName, const QString &keys) const
-    {
-        QTest::keyClicks(box(boxName)->lineEdit(), keys);
-    }
+    void type(const char *boxName, const QString &keys) const { QTest::keyClicks(box(boxName)->lineEdit(), keys); }
     // Empties a code box the way a user does: select all, then delete.
     void clear(const char *boxName) const
     {

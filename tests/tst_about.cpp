@@ -1,7 +1,7 @@
 #include "fakes.h"
 #include "mainwindow.h"
-#include "viewlogic/abouttexts.h"
 #include "ui/companions/frmAbout.h"
+#include "viewlogic/abouttexts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

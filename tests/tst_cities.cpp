@@ -28,7 +28,8 @@ private slots:
         QVERIFY(ownCityLines(-1).empty());
         QVERIFY(ownCityLines(kCountryCount).empty());
         QCOMPARE(ownCityLines(81).size(), std::size_t(6));
-        QCOMPARE(ownCityLines(81).front().text, std::string_view("* Berlin  30                  52° 27' N     13° 18' E"));
+        QCOMPARE(
+            ownCityLines(81).front().text, std::string_view("* Berlin  30                  52° 27' N     13° 18' E"));
     }
 
     void longListsInStoredOrder()
@@ -73,19 +74,42 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("country");
         QTest::addColumn<QString>("gmt");
-        QTest::newRow("Edmonton") << "Edmonton  403                  53° 34' N    113° 31' W" << "Canada" << "-08:00:00";
-        QTest::newRow("Toronto") << "Toronto  416                   43° 41' N     79° 38' W" << "Canada" << "-05:00:00";
-        QTest::newRow("Honolulu") << "Honolulu  808" << "United States" << "-10:00:00";
-        QTest::newRow("Hawaii, in no row") << "Hawaii  808" << "United States" << "-05:00:00";
-        QTest::newRow("Alaska") << "Alaska  907" << "United States" << "-09:00:00";
-        QTest::newRow("Montana") << "Montana 406" << "United States" << "-05:00:00";
-        QTest::newRow("Phoenix") << "Phoenix  602" << "United States" << "-07:00:00";
-        QTest::newRow("Omaha") << "Omaha  402" << "United States" << "-06:00:00";
-        QTest::newRow("London leaves it") << "* London  20                 51° 29' N      0° 0' W" << "United Kingdom"
+        QTest::newRow("Edmonton") << "Edmonton  403                  53° 34' N    113° 31' W"
+                                  << "Canada"
+                                  << "-08:00:00";
+        QTest::newRow("Toronto") << "Toronto  416                   43° 41' N     79° 38' W"
+                                 << "Canada"
+                                 << "-05:00:00";
+        QTest::newRow("Honolulu") << "Honolulu  808"
+                                  << "United States"
+                                  << "-10:00:00";
+        QTest::newRow("Hawaii, in no row") << "Hawaii  808"
+                                           << "United States"
+                                           << "-05:00:00";
+        QTest::newRow("Alaska") << "Alaska  907"
+                                << "United States"
+                                << "-09:00:00";
+        QTest::newRow("Montana") << "Montana 406"
+                                 << "United States"
+                                 << "-05:00:00";
+        QTest::newRow("Phoenix") << "Phoenix  602"
+                                 << "United States"
+                                 << "-07:00:00";
+        QTest::newRow("Omaha") << "Omaha  402"
+                               << "United States"
+                               << "-06:00:00";
+        QTest::newRow("London leaves it") << "* London  20                 51° 29' N      0° 0' W"
+                                          << "United Kingdom"
                                           << "";
-        QTest::newRow("Berlin leaves it") << "* Berlin  30                  52° 27' N     13° 18' E" << "Germany" << "";
-        QTest::newRow("exact text only") << "honolulu  808" << "United States" << "-05:00:00";
-        QTest::newRow("exact country only") << "Hawaii  808" << "united states" << "";
+        QTest::newRow("Berlin leaves it") << "* Berlin  30                  52° 27' N     13° 18' E"
+                                          << "Germany"
+                                          << "";
+        QTest::newRow("exact text only") << "honolulu  808"
+                                         << "United States"
+                                         << "-05:00:00";
+        QTest::newRow("exact country only") << "Hawaii  808"
+                                            << "united states"
+                                            << "";
     }
     void cityRuleDeviation()
     {

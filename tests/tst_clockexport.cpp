@@ -206,7 +206,8 @@ private slots:
 
         m.selectNamed(QStringLiteral("Venezuela"));
         m.click("cmdCopyAll");
-        QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("IDDD Code: 00 - DEFAULT\r\n01-02-0 - Etelix")));
+        QVERIFY(
+            QApplication::clipboard()->text().contains(QStringLiteral("IDDD Code: 00 - DEFAULT\r\n01-02-0 - Etelix")));
     }
 
     void flagCopyAndEnlargement()
@@ -224,7 +225,7 @@ private slots:
         QTest::mouseClick(m.get("picFlag"), Qt::LeftButton);
         QCOMPARE(m.te.shell->opened.size(), opened);
         QCOMPARE(m.te.dialogs->shown.back().text,
-                 QStringLiteral("Sorry but large picture is not available for \r\n\r\n        Gaza Strip flag."));
+            QStringLiteral("Sorry but large picture is not available for \r\n\r\n        Gaza Strip flag."));
     }
 
     void printableVersionIsWrittenAndOpened()
@@ -304,10 +305,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shownAs");
-        QTest::newRow("no dot") << "uk" << "uk";
-        QTest::newRow("too long") << ".com" << ".com";
-        QTest::newRow("dot alone") << "." << ".";
-        QTest::newRow("blanks around") << "  uk " << "uk";
+        QTest::newRow("no dot") << "uk"
+                                << "uk";
+        QTest::newRow("too long") << ".com"
+                                  << ".com";
+        QTest::newRow("dot alone") << "."
+                                   << ".";
+        QTest::newRow("blanks around") << "  uk "
+                                       << "uk";
     }
     void tldLinkRefusesOtherForms()
     {
@@ -318,9 +323,10 @@ private slots:
         m.box("cmbTLD")->setEditText(typed);
         m.click("cmdMoreInfo");
         QVERIFY(m.te.shell->opened.isEmpty());
-        QCOMPARE(m.te.dialogs->shown.back().text, QStringLiteral("There is no such TLD Code <") + shownAs
-                                                      + QStringLiteral("> in database.\r\nMake sure that the form "
-                                                                       "is correct. (eg: .uk)"));
+        QCOMPARE(m.te.dialogs->shown.back().text,
+            QStringLiteral("There is no such TLD Code <") + shownAs
+                + QStringLiteral("> in database.\r\nMake sure that the form "
+                                 "is correct. (eg: .uk)"));
     }
 };
 

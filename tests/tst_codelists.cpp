@@ -14,8 +14,7 @@ namespace {
 
 QStringList columns(const CountryCodes &c)
 {
-    return {qs(c.alpha2), qs(c.alpha3), qs(c.tld), qs(c.fips), qs(c.ioc), qs(c.currency), qs(c.language),
-        qs(c.sign)};
+    return {qs(c.alpha2), qs(c.alpha3), qs(c.tld), qs(c.fips), qs(c.ioc), qs(c.currency), qs(c.language), qs(c.sign)};
 }
 
 // The code boxes search like a list-box prefix search started at entry 0: entries 1 to the last first, entry 0

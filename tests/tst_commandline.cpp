@@ -57,19 +57,31 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("country");
-        QTest::newRow("list name, any case") << "GERMANY" << "Germany";
-        QTest::newRow("alpha-2") << "jp" << "Japan";
-        QTest::newRow("alpha-3") << "DEU" << "Germany";
-        QTest::newRow("TLD with dot") << ".de" << "Germany";
-        QTest::newRow("IOC") << "GER" << "Germany";
-        QTest::newRow("numeric") << "276" << "Germany";
-        QTest::newRow("vehicle sign") << "CDN" << "Canada";
+        QTest::newRow("list name, any case") << "GERMANY"
+                                             << "Germany";
+        QTest::newRow("alpha-2") << "jp"
+                                 << "Japan";
+        QTest::newRow("alpha-3") << "DEU"
+                                 << "Germany";
+        QTest::newRow("TLD with dot") << ".de"
+                                      << "Germany";
+        QTest::newRow("IOC") << "GER"
+                             << "Germany";
+        QTest::newRow("numeric") << "276"
+                                 << "Germany";
+        QTest::newRow("vehicle sign") << "CDN"
+                                      << "Canada";
         // GM is Gambia in ISO 3166 and Germany in FIPS 10-4; AU is Australia and Austria.
-        QTest::newRow("ISO before FIPS") << "GM" << "Gambia";
-        QTest::newRow("ISO before FIPS 2") << "au" << "Australia";
-        QTest::newRow("FIPS where no ISO code is alike") << "JA" << "Japan";
-        QTest::newRow("first letters, as typed into the list") << "jap" << "Japan";
-        QTest::newRow("blanks around") << "  Japan " << "Japan";
+        QTest::newRow("ISO before FIPS") << "GM"
+                                         << "Gambia";
+        QTest::newRow("ISO before FIPS 2") << "au"
+                                           << "Australia";
+        QTest::newRow("FIPS where no ISO code is alike") << "JA"
+                                                         << "Japan";
+        QTest::newRow("first letters, as typed into the list") << "jap"
+                                                               << "Japan";
+        QTest::newRow("blanks around") << "  Japan "
+                                       << "Japan";
     }
     void countryNamedByNameOrCode()
     {

@@ -57,18 +57,24 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("primary");
         QTest::addColumn<QStringList>("list");
-        QTest::newRow("1") << "1" << "United States" << QStringList{"United States", "Canada", "Navassa Island"};
-        QTest::newRow("7") << "7" << "Russia" << QStringList{"Kazakhstan", "Russia"};
-        QTest::newRow("44") << "44" << "United Kingdom"
-                            << QStringList{"United Kingdom", "Guernsey", "Jersey", "Man, Isle of"};
-        QTest::newRow("378") << "378" << "San Marino" << QStringList{"San Marino", "Jan Mayen", "Svalbard"};
-        QTest::newRow("596") << "596" << "Martinique"
-                             << QStringList{"French Southern and Antarctic Lands", "Martinique"};
-        QTest::newRow("682") << "682" << "Howland Island" << QStringList{"Cook Islands", "Howland Island"};
-        QTest::newRow("692") << "692" << "Heard and McDonald Islands"
-                             << QStringList{"Marshall Islands", "Heard and McDonald Islands"};
-        QTest::newRow("970") << "970" << "Palestinian Territory"
-                             << QStringList{"Gaza Strip", "West Bank", "Palestinian Territory"};
+        QTest::newRow("1") << "1"
+                           << "United States" << QStringList {"United States", "Canada", "Navassa Island"};
+        QTest::newRow("7") << "7"
+                           << "Russia" << QStringList {"Kazakhstan", "Russia"};
+        QTest::newRow("44") << "44"
+                            << "United Kingdom" << QStringList {"United Kingdom", "Guernsey", "Jersey", "Man, Isle of"};
+        QTest::newRow("378") << "378"
+                             << "San Marino" << QStringList {"San Marino", "Jan Mayen", "Svalbard"};
+        QTest::newRow("596") << "596"
+                             << "Martinique" << QStringList {"French Southern and Antarctic Lands", "Martinique"};
+        QTest::newRow("682") << "682"
+                             << "Howland Island" << QStringList {"Cook Islands", "Howland Island"};
+        QTest::newRow("692") << "692"
+                             << "Heard and McDonald Islands"
+                             << QStringList {"Marshall Islands", "Heard and McDonald Islands"};
+        QTest::newRow("970") << "970"
+                             << "Palestinian Territory"
+                             << QStringList {"Gaza Strip", "West Bank", "Palestinian Territory"};
     }
     void sharedCodesKeepTheirOwnOrder()
     {
@@ -135,8 +141,8 @@ private slots:
             if (kRecords[std::size_t(i)].dialingCode == "0")
                 zero << QString::fromUtf8(kCountryNames[std::size_t(i)].data());
         QCOMPARE(zero,
-                 (QStringList{"Baker Island", "Jarvis Island", "Johnston Atoll", "Kingman Reef", "Palmyra Atoll",
-                              "Pitcairn Island", "South Georgia"}));
+            (QStringList {"Baker Island", "Jarvis Island", "Johnston Atoll", "Kingman Reef", "Palmyra Atoll",
+                "Pitcairn Island", "South Georgia"}));
     }
 
     void dropDownOffersTheCodesInTextOrder()

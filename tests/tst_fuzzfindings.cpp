@@ -2,7 +2,6 @@
 // as the target, so a fixed fault stays fixed. The inputs live in
 // fuzzfindings/<target>/, one file each, as libFuzzer wrote them.
 #include "fuzzchecks.h"
-
 #include "platform/mmdbdatabase.h"
 
 #include <QDir>
@@ -25,16 +24,19 @@ const QMap<QString, Check> &checks()
     static const QMap<QString, Check> all {
         {QStringLiteral("inistore"), fuzzcheck::checkIniStore},
         {QStringLiteral("settingsstore"), fuzzcheck::checkSettingsStore},
-        {QStringLiteral("codesearch"), [](const QByteArray &b, const QString &) { return fuzzcheck::checkCodeSearch(b); }},
-        {QStringLiteral("typeahead"), [](const QByteArray &b, const QString &) { return fuzzcheck::checkTypeAhead(b); }},
+        {QStringLiteral("codesearch"),
+            [](const QByteArray &b, const QString &) { return fuzzcheck::checkCodeSearch(b); }},
+        {QStringLiteral("typeahead"),
+            [](const QByteArray &b, const QString &) { return fuzzcheck::checkTypeAhead(b); }},
         {QStringLiteral("locationfile"), fuzzcheck::checkLocationFile},
         {QStringLiteral("ipaddress"),
-         [](const QByteArray &b, const QString &) {
-             // The database the target looks addresses up in: the shipped one.
-             static MmdbDatabase db {QStringList {QFileInfo(QFINDTESTDATA("../assets/ip-country.mmdb")).absolutePath()}};
-             static const bool opened = db.open();
-             return opened ? fuzzcheck::checkIpAddress(b, &db) : QStringLiteral("no IP database: ") + db.problem();
-         }},
+            [](const QByteArray &b, const QString &) {
+                // The database the target looks addresses up in: the shipped one.
+                static MmdbDatabase db {
+                    QStringList {QFileInfo(QFINDTESTDATA("../assets/ip-country.mmdb")).absolutePath()}};
+                static const bool opened = db.open();
+                return opened ? fuzzcheck::checkIpAddress(b, &db) : QStringLiteral("no IP database: ") + db.problem();
+            }},
     };
     return all;
 }

@@ -419,16 +419,15 @@ private slots:
         QTest::newRow("comma-separated value")
             << "[0]\nLongName=a, b\nType=x,y\nDep=\"c, d\"\n"_ba
             << QStringList {u"0/LongName=a, b"_s, u"0/Type=x,y"_s, u"0/Dep=c, d"_s} << 2;
-        QTest::newRow("@Variant( garbage")
-            << "[0]\nLongName=@Variant(garbage)\nType=t\n"_ba
-            << QStringList {u"0/LongName=@Variant(garbage)"_s, u"0/Type=t"_s} << 2;
+        QTest::newRow("@Variant( garbage") << "[0]\nLongName=@Variant(garbage)\nType=t\n"_ba
+                                           << QStringList {u"0/LongName=@Variant(garbage)"_s, u"0/Type=t"_s} << 2;
         // A length prefix of gigabytes once made the reader try to allocate them.
         QTest::newRow("quoted @Variant( huge")
-            << "[0]\nLongName=\"@Variant(\\0\\0\\0\\n\\xff\\xff\\xff\\xf0)\"\nType=t\n"_ba << QStringList {u"0/Type=t"_s}
-            << 2;
+            << "[0]\nLongName=\"@Variant(\\0\\0\\0\\n\\xff\\xff\\xff\\xf0)\"\nType=t\n"_ba
+            << QStringList {u"0/Type=t"_s} << 2;
         QTest::newRow("@Variant( written by the program stays text")
-            << "[0]\nLongName=@@Variant(x)\nType=@\n"_ba
-            << QStringList {u"0/LongName=@Variant(x)"_s, u"0/Type=@"_s} << 2;
+            << "[0]\nLongName=@@Variant(x)\nType=@\n"_ba << QStringList {u"0/LongName=@Variant(x)"_s, u"0/Type=@"_s}
+            << 2;
         QTest::newRow("@Variant( huge list")
             << "[0]\nLongName=@Variant(\\0\\0\\0\\x0b\\x7f\\xff\\xff\\xff)\nType=t\n"_ba << QStringList {u"0/Type=t"_s}
             << 2;

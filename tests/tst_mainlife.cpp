@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(m.te.setting("wVis"), QStringLiteral("True"));
         QCOMPARE(m.te.setting("wmap"), QStringLiteral("False"));
         QCOMPARE(m.te.tray->destroys, 1);
-        QCOMPARE(m.te.endings, std::vector<int>{0});
+        QCOMPARE(m.te.endings, std::vector<int> {0});
         QVERIFY(m.te.dialogs->shown.empty());
 
         // The next start takes it all back.

@@ -32,8 +32,8 @@ private slots:
         for (int i = 0; i < kCountryCount; ++i)
             QCOMPARE(list->itemText(i), qs(kCountryNames[std::size_t(i)]));
         QCOMPARE(QApplication::focusWidget(), list);
-        for (const char *name : {"cmbCountryCode", "cmbTLD", "cmbFIPS", "cmbIOC", "cmbISO3", "cmbCurrencyCode",
-                                 "cmbLanguage", "cmbDSCode"})
+        for (const char *name :
+            {"cmbCountryCode", "cmbTLD", "cmbFIPS", "cmbIOC", "cmbISO3", "cmbCurrencyCode", "cmbLanguage", "cmbDSCode"})
             QCOMPARE(m.box(name)->count(), kCountryCount);
         QCOMPARE(m.box("cmbCode")->count(), 225);
         QCOMPARE(m.text("cmbLanguage"), QStringLiteral("-"));
@@ -92,8 +92,8 @@ private slots:
         QCOMPARE(m.text("txtCountryName"), QStringLiteral("Germany"));
         QCOMPARE(m.text("cmbCountryCode"), QStringLiteral("DE"));
         QCOMPARE(m.text("cmbFIPS"), QStringLiteral("GM"));
-        for (const char *name : {"cmbCountryCode", "cmbTLD", "cmbFIPS", "cmbIOC", "cmbISO3", "cmbCurrencyCode",
-                                 "cmbLanguage", "cmbDSCode"})
+        for (const char *name :
+            {"cmbCountryCode", "cmbTLD", "cmbFIPS", "cmbIOC", "cmbISO3", "cmbCurrencyCode", "cmbLanguage", "cmbDSCode"})
             QCOMPARE(m.box(name)->currentIndex(), 81);
         QVERIFY(m.text("txtUrl").endsWith(u"/cia/publications/factbook/geos/gm.html"));
         QVERIFY(m.text("txtPInfo").endsWith(u"/country/gm/"));
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(m.text("cmbCode"), QStringLiteral("49"));
         // 15 April with "Consider DST" ticked: summer time.
         QCOMPARE(m.text("txtGMT"), QStringLiteral("+02:00:00"));
-        QCOMPARE(m.sameCodeList(), QStringList{QStringLiteral("-")});
+        QCOMPARE(m.sameCodeList(), QStringList {QStringLiteral("-")});
         QCOMPARE(m.get("lstSameCode")->backgroundRole(), QPalette::Button);
         QCOMPARE(m.cityLines().size(), 6);
         QCOMPARE(m.box("cmbCity")->currentIndex(), 0);
@@ -136,7 +136,7 @@ private slots:
         QVERIFY(!m.get("chkCityAll")->isEnabled());
         m.selectNamed(QStringLiteral("Pitcairn Island"));
         QCOMPARE(m.text("cmbCode"), QStringLiteral("0"));
-        QCOMPARE(m.sameCodeList(), QStringList{QStringLiteral("-")});
+        QCOMPARE(m.sameCodeList(), QStringList {QStringLiteral("-")});
         QCOMPARE(m.get("lstSameCode")->backgroundRole(), QPalette::Button);
         m.selectNamed(QStringLiteral("Gaza Strip"));
         QCOMPARE(m.get<QLabel>("picFlag")->pixmap().toImage(), flagPicture(u"GZ").toImage());
@@ -207,20 +207,48 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("country");
-        QTest::newRow("AF wraps to the first entry") << "cmbCountryCode" << "AF" << "Afghanistan";
-        QTest::newRow("af") << "cmbCountryCode" << "af" << "Afghanistan";
-        QTest::newRow("UM") << "cmbCountryCode" << "UM" << "Baker Island";
-        QTest::newRow("EUR") << "cmbCurrencyCode" << "EUR" << "Andorra";
-        QTest::newRow("USD") << "cmbCurrencyCode" << "USD" << "American Samoa";
-        QTest::newRow(".uk") << "cmbTLD" << ".uk" << "United Kingdom";
-        QTest::newRow("FIPS gm") << "cmbFIPS" << "gm" << "Germany";
-        QTest::newRow("ISO3 FRA") << "cmbISO3" << "FRA" << "France";
-        QTest::newRow("IOC SUI") << "cmbIOC" << "SUI" << "Switzerland";
-        QTest::newRow("sign D") << "cmbDSCode" << "D" << "Germany";
-        QTest::newRow("sign d") << "cmbDSCode" << "d" << "Germany";
-        QTest::newRow("sign RA exact") << "cmbDSCode" << "RA" << "Argentina";
-        QTest::newRow("sign ra by prefix") << "cmbDSCode" << "ra" << "Argentina";
-        QTest::newRow("sign TCH") << "cmbDSCode" << "TCH" << "Chad";
+        QTest::newRow("AF wraps to the first entry") << "cmbCountryCode"
+                                                     << "AF"
+                                                     << "Afghanistan";
+        QTest::newRow("af") << "cmbCountryCode"
+                            << "af"
+                            << "Afghanistan";
+        QTest::newRow("UM") << "cmbCountryCode"
+                            << "UM"
+                            << "Baker Island";
+        QTest::newRow("EUR") << "cmbCurrencyCode"
+                             << "EUR"
+                             << "Andorra";
+        QTest::newRow("USD") << "cmbCurrencyCode"
+                             << "USD"
+                             << "American Samoa";
+        QTest::newRow(".uk") << "cmbTLD"
+                             << ".uk"
+                             << "United Kingdom";
+        QTest::newRow("FIPS gm") << "cmbFIPS"
+                                 << "gm"
+                                 << "Germany";
+        QTest::newRow("ISO3 FRA") << "cmbISO3"
+                                  << "FRA"
+                                  << "France";
+        QTest::newRow("IOC SUI") << "cmbIOC"
+                                 << "SUI"
+                                 << "Switzerland";
+        QTest::newRow("sign D") << "cmbDSCode"
+                                << "D"
+                                << "Germany";
+        QTest::newRow("sign d") << "cmbDSCode"
+                                << "d"
+                                << "Germany";
+        QTest::newRow("sign RA exact") << "cmbDSCode"
+                                       << "RA"
+                                       << "Argentina";
+        QTest::newRow("sign ra by prefix") << "cmbDSCode"
+                                           << "ra"
+                                           << "Argentina";
+        QTest::newRow("sign TCH") << "cmbDSCode"
+                                  << "TCH"
+                                  << "Chad";
     }
     void codeBoxesSelectByTypedCode()
     {
@@ -241,11 +269,16 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("two letters in a three-letter box") << "cmbCurrencyCode" << "EU";
-        QTest::newRow("placeholder in the TLD box") << "cmbTLD" << "-";
-        QTest::newRow("unknown alpha-2") << "cmbCountryCode" << "QQ";
-        QTest::newRow("sign C") << "cmbDSCode" << "C";
-        QTest::newRow("sign x") << "cmbDSCode" << "x";
+        QTest::newRow("two letters in a three-letter box") << "cmbCurrencyCode"
+                                                           << "EU";
+        QTest::newRow("placeholder in the TLD box") << "cmbTLD"
+                                                    << "-";
+        QTest::newRow("unknown alpha-2") << "cmbCountryCode"
+                                         << "QQ";
+        QTest::newRow("sign C") << "cmbDSCode"
+                                << "C";
+        QTest::newRow("sign x") << "cmbDSCode"
+                                << "x";
     }
     void shortOrUnknownCodesChangeNothing()
     {
@@ -372,14 +405,14 @@ private slots:
         m.selectNamed(QStringLiteral("Germany"));
         m.clear("cmbCode");
         QCOMPARE(m.countryName(), QStringLiteral("Germany"));
-        QCOMPARE(m.sameCodeList(), QStringList{QStringLiteral("-")});
+        QCOMPARE(m.sameCodeList(), QStringList {QStringLiteral("-")});
         m.type("cmbCode", QStringLiteral("1"));
         QCOMPARE(m.countryName(), QStringLiteral("United States"));
-        QCOMPARE(m.sameCodeList(), (QStringList{"United States", "Canada", "Navassa Island"}));
+        QCOMPARE(m.sameCodeList(), (QStringList {"United States", "Canada", "Navassa Island"}));
         QCOMPARE(m.get("lstSameCode")->backgroundRole(), QPalette::Base);
         m.type("cmbCode", QStringLiteral("2"));
         QCOMPARE(m.countryName(), QStringLiteral("United States"));
-        QCOMPARE(m.sameCodeList(), QStringList{QStringLiteral("-")});
+        QCOMPARE(m.sameCodeList(), QStringList {QStringLiteral("-")});
         m.type("cmbCode", QStringLiteral("4"));
         QCOMPARE(m.countryName(), QStringLiteral("United States"));
         m.type("cmbCode", QStringLiteral("2"));
@@ -397,7 +430,7 @@ private slots:
         m.type("cmbCode", QStringLiteral("44"));
         QCOMPARE(m.countryName(), QStringLiteral("United Kingdom"));
         QCOMPARE(m.text("txtLongName"), QStringLiteral("United Kingdom of Great Britain and Northern Ireland"));
-        QCOMPARE(m.sameCodeList(), (QStringList{"United Kingdom", "Guernsey", "Jersey", "Man, Isle of"}));
+        QCOMPARE(m.sameCodeList(), (QStringList {"United Kingdom", "Guernsey", "Jersey", "Man, Isle of"}));
 
         m.clear("cmbCode");
         m.type("cmbCode", QStringLiteral("856"));
@@ -412,7 +445,7 @@ private slots:
         QCOMPARE(m.countryName(), QStringLiteral("Afghanistan"));
         m.type("cmbCode", QStringLiteral("abc"));
         QCOMPARE(m.countryName(), QStringLiteral("Afghanistan"));
-        QCOMPARE(m.sameCodeList(), QStringList{QStringLiteral("-")});
+        QCOMPARE(m.sameCodeList(), QStringList {QStringLiteral("-")});
 
         QComboBox *code = m.box("cmbCode");
         const int twenty = code->findText(QStringLiteral("20"));
@@ -427,7 +460,7 @@ private slots:
         m.open();
         m.selectNamed(QStringLiteral("Jersey"));
         QCOMPARE(m.countryName(), QStringLiteral("Jersey"));
-        QCOMPARE(m.sameCodeList(), (QStringList{"United Kingdom", "Guernsey", "Jersey", "Man, Isle of"}));
+        QCOMPARE(m.sameCodeList(), (QStringList {"United Kingdom", "Guernsey", "Jersey", "Man, Isle of"}));
         QCOMPARE(m.get("lstSameCode")->backgroundRole(), QPalette::Base);
 
         m.selectNamed(QStringLiteral("Kazakhstan"));
@@ -438,7 +471,7 @@ private slots:
         m.clear("cmbCode");
         m.type("cmbCode", QStringLiteral("7"));
         QCOMPARE(m.countryName(), QStringLiteral("Russia"));
-        QCOMPARE(m.sameCodeList(), (QStringList{"Kazakhstan", "Russia"}));
+        QCOMPARE(m.sameCodeList(), (QStringList {"Kazakhstan", "Russia"}));
     }
 
     void sameCodeListClickSelects()

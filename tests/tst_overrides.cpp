@@ -64,9 +64,9 @@ private slots:
         m.te.dialogs->inputs.push_back(QStringLiteral("+03:00:00"));
         m.click("cmdGMTEdit");
         QCOMPARE(m.te.dialogs->shown.at(0).text,
-                 QStringLiteral("Enter new value for GMT:") + kCrLf + kCrLf
-                     + QStringLiteral("Please follow the syntax or it would not work:") + kCrLf
-                     + QStringLiteral("+hh:mm:ss OR -hh:mm:ss"));
+            QStringLiteral("Enter new value for GMT:") + kCrLf + kCrLf
+                + QStringLiteral("Please follow the syntax or it would not work:") + kCrLf
+                + QStringLiteral("+hh:mm:ss OR -hh:mm:ss"));
         m.select(0);
         m.selectNamed(QStringLiteral("Canada"));
         // The override wins over both the record and Edmonton's city rule.
@@ -220,8 +220,9 @@ private slots:
 
         m.te.dialogs->answers.push_back(false);
         m.click("cmdDepDef");
-        QCOMPARE(m.te.dialogs->shown.back().text, QStringLiteral("Default value for Dep will be applied after you push Yes,")
-                                                      + kCrLf + QStringLiteral("Continue?"));
+        QCOMPARE(m.te.dialogs->shown.back().text,
+            QStringLiteral("Default value for Dep will be applied after you push Yes,") + kCrLf
+                + QStringLiteral("Continue?"));
         QCOMPARE(m.text("txtDep"), QStringLiteral("Mine"));
 
         m.te.dialogs->answers.push_back(true);
@@ -249,12 +250,14 @@ private slots:
         m.te.dialogs->answers = {true, false};
         m.click("cmdDefCount");
         const auto &shown = m.te.dialogs->shown;
-        QCOMPARE(shown[shown.size() - 2].text, QStringLiteral("Default values for Afghanistan will be applied after "
-                                                              "you push Yes,")
-                                                   + kCrLf + QStringLiteral("Continue?"));
-        QCOMPARE(shown.back().text, QStringLiteral("This will remove \"userdb.ini\" which contains your own given "
-                                                   "information,")
-                                        + kCrLf + QStringLiteral("Are you sure?"));
+        QCOMPARE(shown[shown.size() - 2].text,
+            QStringLiteral("Default values for Afghanistan will be applied after "
+                           "you push Yes,")
+                + kCrLf + QStringLiteral("Continue?"));
+        QCOMPARE(shown.back().text,
+            QStringLiteral("This will remove \"userdb.ini\" which contains your own given "
+                           "information,")
+                + kCrLf + QStringLiteral("Are you sure?"));
         QCOMPARE(shown.back().icon, Dialogs::Icon::Warning);
         QVERIFY(shown.back().noIsDefault);
         QVERIFY(QFile::exists(db));
@@ -293,8 +296,8 @@ private slots:
         m.open();
         m.te.dialogs->inputs.push_back(QStringLiteral("nobody"));
         m.click("cmdTypeEdit");
-        QCOMPARE(iniValue(m.te.file(QStringLiteral("userdb.ini")), QStringLiteral("-1/Type")),
-                 QStringLiteral("nobody"));
+        QCOMPARE(
+            iniValue(m.te.file(QStringLiteral("userdb.ini")), QStringLiteral("-1/Type")), QStringLiteral("nobody"));
     }
 
     void aFolderThatCannotBeWrittenIsReportedAndLosesNothing()
@@ -314,9 +317,10 @@ private slots:
         const auto &box = m.te.dialogs->shown.back();
         QCOMPARE(box.kind, QStringLiteral("message"));
         QCOMPARE(box.icon, Dialogs::Icon::Warning);
-        QCOMPARE(box.text, QStringLiteral("Some errors occured:") + kCrLf
-                               + QStringLiteral("75: Path/File access errortry to register DLLs again using the "
-                                                "option provided in About window"));
+        QCOMPARE(box.text,
+            QStringLiteral("Some errors occured:") + kCrLf
+                + QStringLiteral("75: Path/File access errortry to register DLLs again using the "
+                                 "option provided in About window"));
         QCOMPARE(readBytes(notAFolder), QByteArray("keep me"));
     }
 
@@ -326,7 +330,8 @@ private slots:
         const QString db = m.te.file(QStringLiteral("userdb.ini"));
         QFile f(db);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("\xef\xbb\xbf[0]\nLongName=Kept\n\x01\x02\xff junk\n[81]\nType=Hand, edited\nlongname=Hand-written\n[0]\nType=Dup\n");
+        f.write("\xef\xbb\xbf[0]\nLongName=Kept\n\x01\x02\xff junk\n[81]\nType=Hand, "
+                "edited\nlongname=Hand-written\n[0]\nType=Dup\n");
         f.close();
         m.open();
         QCOMPARE(m.text("txtLongName"), QStringLiteral("Kept"));

@@ -20,7 +20,7 @@ private slots:
     {
         QTemporaryDir exe, user;
         QCOMPARE(chooseProgramFolder(exe.path(), user.filePath(QStringLiteral("data"))).absolutePath(),
-                 QDir(exe.path()).absolutePath());
+            QDir(exe.path()).absolutePath());
         QVERIFY(!QDir(user.filePath(QStringLiteral("data"))).exists());
         QCOMPARE(QDir(exe.path()).entryList(QDir::Files | QDir::Hidden).size(), 0); // the probe is gone
     }

@@ -14,8 +14,7 @@ QStringList linesOf(std::string_view note)
     return QString::fromUtf8(note.data(), qsizetype(note.size())).split(QStringLiteral("\r\n"));
 }
 
-template<std::size_t N>
-void checkKeyedByExactCountryNames(const std::array<PrefixNote, N> &notes)
+template<std::size_t N> void checkKeyedByExactCountryNames(const std::array<PrefixNote, N> &notes)
 {
     std::set<std::string_view> seen;
     for (const PrefixNote &n : notes) {
@@ -86,7 +85,7 @@ private slots:
         QCOMPARE(israel[0], QStringLiteral("00 (default selected carrier, not available from public phones); "));
         QCOMPARE(linesOf(iddNote("Japan"))[0], QStringLiteral("001 (KDD) "));
         QCOMPARE(linesOf(nddNote("Colombia")),
-                 (QStringList{"03   (Mobile Phones)", "05     Orbitel", "07    ETB", "09    Telecom"}));
+            (QStringList {"03   (Mobile Phones)", "05     Orbitel", "07    ETB", "09    Telecom"}));
         QCOMPARE(linesOf(iddNote("Colombia"))[3], QStringLiteral("#555   Bellsouth"));
         QCOMPARE(linesOf(iddNote("Lebanon")).size(), 1);
         QVERIFY(linesOf(iddNote("Lebanon"))[0].contains(QStringLiteral("\"02-xx-number\"")));

@@ -49,11 +49,10 @@ private slots:
         m.open();
         frmSysTray *tray = m.window->trayWindow();
         QVERIFY(tray && tray->iconShown());
-        const QStringList captions{"&Show", "&Hide", "", "I&P2Country", "World &Map", "ISO 639 Language Codes",
-                                   "HTML Version", "", "&Help", "&Technical Support", "Quendra on the &Web",
-                                   "&About Orbilex...", "", "E&xit"};
-        const QStringList keys{"open", "hide", "", "ipcon", "wmap", "isolan", "printv", "", "help", "email", "web",
-                               "about", "", "close"};
+        const QStringList captions {"&Show", "&Hide", "", "I&P2Country", "World &Map", "ISO 639 Language Codes",
+            "HTML Version", "", "&Help", "&Technical Support", "Quendra on the &Web", "&About Orbilex...", "", "E&xit"};
+        const QStringList keys {
+            "open", "hide", "", "ipcon", "wmap", "isolan", "printv", "", "help", "email", "web", "about", "", "close"};
         const QList<QAction *> items = entries(tray);
         QCOMPARE(items.size(), 14);
         for (int i = 0; i < 14; ++i) {
@@ -137,7 +136,7 @@ private slots:
         m.open();
         m.select(81);
         entry(m.window->trayWindow(), "close")->trigger();
-        QCOMPARE(m.te.endings, std::vector<int>{0});
+        QCOMPARE(m.te.endings, std::vector<int> {0});
         QCOMPARE(m.te.setting("CountryName"), QStringLiteral("81"));
         QVERIFY(!m.te.trayState.exists());
         QVERIFY(!m.window->trayWindow());
@@ -202,7 +201,8 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(f.readAll());
         QVERIFY(text.startsWith(u"[Desktop Entry]\n"));
-        QVERIFY(text.contains(QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() + QStringLiteral("\"\n")));
+        QVERIFY(text.contains(
+            QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() + QStringLiteral("\"\n")));
         QVERIFY(m.te.dialogs->shown.empty());
     }
 

@@ -1,9 +1,9 @@
 // The arithmetic behind the main window, without a window: searches,
 // type-ahead, stored numbers, the options panel's steps and the links.
 
-#include "store/storedvalues.h"
 #include "data/codelists.h"
 #include "data/text.h"
+#include "store/storedvalues.h"
 #include "viewlogic/codesearch.h"
 #include "viewlogic/links.h"
 #include "viewlogic/windowmath.h"
@@ -26,13 +26,15 @@ QStringList column(std::string_view CountryCodes::*field)
 
 std::optional<int> prefixAfter(const QStringList &list, const QString &text, int start)
 {
-    return findPrefixAfter(int(list.size()), [&](int i) { return list[i]; }, text, start);
+    return findPrefixAfter(
+        int(list.size()), [&](int i) { return list[i]; }, text, start);
 }
 
 std::optional<int> sign(const QString &text)
 {
     static const QStringList signs = column(&CountryCodes::sign);
-    return signRuleChoice(int(signs.size()), [&](int i) { return signs[i]; }, text);
+    return signRuleChoice(
+        int(signs.size()), [&](int i) { return signs[i]; }, text);
 }
 
 } // namespace
@@ -43,7 +45,7 @@ class TestWindowLogic : public QObject
 private slots:
     void prefixSearchStartsAfterTheStartAndWraps()
     {
-        const QStringList list{"AB", "AC", "B", "ab"};
+        const QStringList list {"AB", "AC", "B", "ab"};
         QCOMPARE(prefixAfter(list, "A", 0), std::optional<int>(1));
         QCOMPARE(prefixAfter(list, "ab", 0), std::optional<int>(3));
         QCOMPARE(prefixAfter(list, "ab", 3), std::optional<int>(0));
@@ -152,14 +154,14 @@ private slots:
     {
         const OptionPanelSizes sizes; // created at 8300 twips
         int height = 8300, ticks = 0;
-        for (PanelTick t{height, false}; !t.stop; ++ticks) {
+        for (PanelTick t {height, false}; !t.stop; ++ticks) {
             t = openingTick(height, false, sizes);
             height = t.heightTwips;
         }
         QCOMPARE(ticks, 9);
         QCOMPARE(height, 9200);
         ticks = 0;
-        for (PanelTick t{height, false}; !t.stop; ++ticks) {
+        for (PanelTick t {height, false}; !t.stop; ++ticks) {
             t = closingTick(height, sizes);
             height = t.heightTwips;
         }

@@ -4,9 +4,9 @@
 
 #include "data/countries.h"
 #include "mainwindow.h"
-#include "ui/companions/frmWorldMap.h"
 #include "store/worldlocations.h"
 #include "testfiles.h"
+#include "ui/companions/frmWorldMap.h"
 #include "ui/companions/worldmarkers.h"
 
 #include <QElapsedTimer>
@@ -115,7 +115,7 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("fields");
-        const QStringList germany{QStringLiteral("Germany"), QStringLiteral("6900"), QStringLiteral("2130")};
+        const QStringList germany {QStringLiteral("Germany"), QStringLiteral("6900"), QStringLiteral("2130")};
         QTest::newRow("own form") << "\"Germany\" \"6900\" \"2130\"" << germany;
         QTest::newRow("quoted, commas") << "\"Germany\",\"6900\",\"2130\"" << germany;
         QTest::newRow("quoted, comma and blanks") << "  \"Germany\" , \"6900\"  ,\"2130\"  " << germany;
@@ -123,10 +123,9 @@ private slots:
         QTest::newRow("unquoted, blanks around") << "  Germany ,  6900 , 2130  " << germany;
         QTest::newRow("mixed") << "\"Germany\" 6900,\"2130\"" << germany;
         QTest::newRow("text after the third") << "\"Germany\" \"6900\" \"2130\" \"extra\"" << germany;
-        QTest::newRow("quoted comma stays") << "\"Korea, North\" \"1\" \"2\""
-                                            << QStringList{"Korea, North", "1", "2"};
-        QTest::newRow("empty unquoted field") << "\"A\",,\"3\"" << QStringList{"A", "", "3"};
-        QTest::newRow("open quote runs to the end") << "\"A\" \"1\" \"2" << QStringList{"A", "1", "2"};
+        QTest::newRow("quoted comma stays") << "\"Korea, North\" \"1\" \"2\"" << QStringList {"Korea, North", "1", "2"};
+        QTest::newRow("empty unquoted field") << "\"A\",,\"3\"" << QStringList {"A", "", "3"};
+        QTest::newRow("open quote runs to the end") << "\"A\" \"1\" \"2" << QStringList {"A", "1", "2"};
         // Blanks separate only after a quoted field: unquoted, they are text.
         QTest::newRow("unquoted blanks are text") << "Germany 6900 2130" << QStringList();
         QTest::newRow("two fields") << "\"Germany\" \"6900\"" << QStringList();
@@ -142,13 +141,13 @@ private slots:
             return;
         }
         QVERIFY(got);
-        QCOMPARE((QStringList{got->name, got->x, got->y}), fields);
+        QCOMPARE((QStringList {got->name, got->x, got->y}), fields);
     }
 
     void splitsLinesAtEveryKindOfEnd()
     {
-        QCOMPARE(splitLines("a\r\nb\nc\rd"), (QList<QByteArray>{"a", "b", "c", "d"}));
-        QCOMPARE(splitLines("a\r\n\r\nb\r\n"), (QList<QByteArray>{"a", "", "b"}));
+        QCOMPARE(splitLines("a\r\nb\nc\rd"), (QList<QByteArray> {"a", "b", "c", "d"}));
+        QCOMPARE(splitLines("a\r\n\r\nb\r\n"), (QList<QByteArray> {"a", "", "b"}));
         QCOMPARE(splitLines(""), QList<QByteArray>());
     }
 
@@ -165,8 +164,8 @@ private slots:
         QVERIFY(!scanLocations(twice, QStringLiteral("germany")).locatedName);
 
         // Another country's bad line is passed over; the country's own stops the reading.
-        scan = scanLocations("\"Germany\" \"15\" \"30\"\r\nnot a line\r\n\"Germany\" \"45\" \"60\"\r\n",
-                             QStringLiteral("Germany"));
+        scan = scanLocations(
+            "\"Germany\" \"15\" \"30\"\r\nnot a line\r\n\"Germany\" \"45\" \"60\"\r\n", QStringLiteral("Germany"));
         QVERIFY(!scan.error);
         QCOMPARE(scan.skipped->number, 62);
         QCOMPARE(scan.position->x, 45);
@@ -179,7 +178,7 @@ private slots:
         // A bad number counts only on the country's own line; the name is
         // located before its numbers are read.
         scan = scanLocations("\"Chad\" \"x\" \"y\"\r\n\"Germany\" \"15\" \"30\"\r\n\"Germany\" \"1\" \"2o\"\r\n",
-                             QStringLiteral("Germany"));
+            QStringLiteral("Germany"));
         QCOMPARE(scan.error->number, 13);
         QCOMPARE(scan.error->description, QStringLiteral("Type mismatch"));
         QCOMPARE(scan.locatedName, QStringLiteral("Germany"));
@@ -226,7 +225,8 @@ private slots:
         QCOMPARE(readBytes(path), readBytes(shippedLocations()));
     }
 
-    // --- the pictures -------------------------------------------------------------------------------------------------
+    // --- the pictures
+    // -------------------------------------------------------------------------------------------------
 
     void markerPictures()
     {
@@ -236,10 +236,10 @@ private slots:
         const auto black = [](const QImage &image, int x, int y) { return qAlpha(image.pixel(x, y)) == 255; };
         // Block, bar and pole of the flag, and just beyond each.
         for (const QPoint p : {QPoint(0, 0), QPoint(7, 8), QPoint(5, 3), QPoint(27, 4), QPoint(27, 5), QPoint(8, 5),
-                               QPoint(3, 20), QPoint(4, 20), QPoint(3, 9)})
+                 QPoint(3, 20), QPoint(4, 20), QPoint(3, 9)})
             QVERIFY2(black(full, p.x(), p.y()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
         for (const QPoint p : {QPoint(8, 0), QPoint(0, 9), QPoint(28, 4), QPoint(27, 6), QPoint(8, 3), QPoint(2, 20),
-                               QPoint(5, 20), QPoint(3, 21), QPoint(31, 31)})
+                 QPoint(5, 20), QPoint(3, 21), QPoint(31, 31)})
             QVERIFY2(!black(full, p.x(), p.y()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
         // The empty one is the outline: the block's inside is clear, the thin
         // bar and pole stay whole.
@@ -269,10 +269,11 @@ private slots:
             texts << l->text();
             centres << l->x() + l->width() / 2;
         }
-        QStringList expected{"-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4", "-3", "-2", "-1", "0"};
+        QStringList expected {"-11", "-10", "-9", "-8", "-7", "-6", "-5", "-4", "-3", "-2", "-1", "0"};
         for (int z = 1; z <= 12; ++z)
             expected << QStringLiteral("+%1").arg(z);
-        expected << "-12" << "-11";
+        expected << "-12"
+                 << "-11";
         QCOMPARE(texts, expected);
         QCOMPARE(m.part("Label27")->y() + m.part("Label27")->height(), m.part("Label26")->y());
         QCOMPARE(centres[24], centres[23]);
@@ -339,7 +340,8 @@ private slots:
         }
     }
 
-    // --- the window ---------------------------------------------------------------------------------------------------
+    // --- the window
+    // ---------------------------------------------------------------------------------------------------
 
     void loadsHiddenWithTheFirstSelection()
     {
@@ -391,8 +393,8 @@ private slots:
         m.open();
         m.openMap();
         QPoint places[3];
-        const QByteArray forms[3] = {"\"Germany\" \"4500\" \"3000\"\r\n", "\"Germany\",\"4500\",\"3000\"\r\n",
-                                     "Germany, 4500 ,3000\r\n"};
+        const QByteArray forms[3]
+            = {"\"Germany\" \"4500\" \"3000\"\r\n", "\"Germany\",\"4500\",\"3000\"\r\n", "Germany, 4500 ,3000\r\n"};
         for (int i = 0; i < 3; ++i) {
             m.setLocations(forms[i]);
             m.select(0);

@@ -54,8 +54,8 @@ int main(int argc, char *argv[])
     orbilex::StartRequest windows = request;
     windows.country.reset();
     apply(window, windows);
-    QObject::connect(&instance, &orbilex::SingleInstance::argumentsReceived, &window,
-        [&window](const QStringList &later) {
+    QObject::connect(
+        &instance, &orbilex::SingleInstance::argumentsReceived, &window, [&window](const QStringList &later) {
             const orbilex::StartRequest asked = orbilex::parseCommandLine(later, QStringLiteral(ORBILEX_VERSION));
             if (asked.action != orbilex::StartRequest::Action::Start)
                 return;

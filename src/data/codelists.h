@@ -3,14 +3,14 @@
 #include "data/countries.h"
 namespace orbilex {
 struct CountryCodes {
-    std::string_view alpha2;   // ISO 3166-1 alpha-2
-    std::string_view alpha3;   // ISO 3166-1 alpha-3
-    std::string_view tld;      // with its dot
-    std::string_view fips;     // FIPS 10-4
+    std::string_view alpha2; // ISO 3166-1 alpha-2
+    std::string_view alpha3; // ISO 3166-1 alpha-3
+    std::string_view tld; // with its dot
+    std::string_view fips; // FIPS 10-4
     std::string_view ioc;
     std::string_view currency; // ISO 4217
     std::string_view language; // Windows locale abbreviation of the main language
-    std::string_view sign;     // international vehicle distinguishing sign
+    std::string_view sign; // international vehicle distinguishing sign
 };
 inline constexpr std::array<CountryCodes, kCountryCount> kCodes = {{
     {"AF", "AFG", ".af", "AF", "AFG", "AFA", "-", "AFG"}, // 0 Afghanistan
@@ -267,4 +267,4 @@ inline constexpr std::array<CountryCodes, kCountryCount> kCodes = {{
     {"ZM", "ZMB", ".zm", "ZA", "ZAM", "ZMK", "-", "RNR"}, // 251 Zambia
     {"ZW", "ZWE", ".zw", "ZI", "ZIM", "ZWD", "ENW", "ZW"}, // 252 Zimbabwe
 }};
-}
+} // namespace orbilex

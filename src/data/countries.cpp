@@ -17,8 +17,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
-template<typename Equal>
-std::optional<int> findName(std::string_view name, Equal equal)
+template<typename Equal> std::optional<int> findName(std::string_view name, Equal equal)
 {
     const auto it = std::ranges::find_if(kCountryNames, [&](std::string_view entry) { return equal(entry, name); });
     if (it == kCountryNames.end())
@@ -35,7 +34,7 @@ std::optional<int> countryIndexByName(std::string_view name)
 
 std::optional<int> countryIndexByExactName(std::string_view name)
 {
-    return findName(name, std::equal_to<>{});
+    return findName(name, std::equal_to<> {});
 }
 
 } // namespace orbilex

@@ -81,8 +81,8 @@ void frmSysTray::setDefaultMenuIndex(int index)
 
 void frmSysTray::ShowMenu()
 {
-    mnuPopup.setDefaultAction(m_defaultIndex >= 0 && m_defaultIndex < mnuSysTray.size() ? mnuSysTray[m_defaultIndex]
-                                                                                        : nullptr);
+    mnuPopup.setDefaultAction(
+        m_defaultIndex >= 0 && m_defaultIndex < mnuSysTray.size() ? mnuSysTray[m_defaultIndex] : nullptr);
     mnuPopup.popup(QCursor::pos());
     mnuPopup.activateWindow();
 }

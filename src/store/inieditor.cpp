@@ -1,7 +1,7 @@
 #include "store/inieditor.h"
 
-#include "data/windows1252.h"
 #include "common/apperror.h"
+#include "data/windows1252.h"
 
 #include <QSet>
 #include <QStringDecoder>

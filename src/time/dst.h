@@ -62,7 +62,8 @@ inline constexpr std::array<DstRule, 75> kDstRules = {{
     {"Liechtenstein", 3, 11, "+02:00:00"}, // 130 Liechtenstein
     {"Lithuania", 3, 11, "+03:00:00"}, // 131 Lithuania
     {"Luxembourg", 3, 11, "+02:00:00"}, // 132 Luxembourg
-    {"Macedonia, The Former Republic of Yugoslav", 3, 11, "+02:00:00"}, // 134 Macedonia, The Former Republic of Yugoslav
+    {"Macedonia, The Former Republic of Yugoslav", 3, 11,
+        "+02:00:00"}, // 134 Macedonia, The Former Republic of Yugoslav
     {"Malta", 3, 11, "+02:00:00"}, // 140 Malta
     {"Mexico", 3, 11, ""}, // 147 Mexico
     {"Moldova", 3, 11, "+03:00:00"}, // 150 Moldova

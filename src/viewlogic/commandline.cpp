@@ -16,9 +16,9 @@ namespace orbilex {
 namespace {
 
 // The options QGuiApplication and QApplication take for themselves.
-constexpr std::array kQtValueOptions = {"platform", "platformpluginpath", "platformtheme", "plugin",
-    "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "name",
-    "visual", "ncols", "cmap", "style", "stylesheet"};
+constexpr std::array kQtValueOptions
+    = {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "session", "display", "geometry", "name", "visual", "ncols", "cmap", "style", "stylesheet"};
 constexpr std::array kQtFlagOptions = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
 
 void addHidden(QCommandLineParser &parser, const char *name, bool takesValue)
@@ -112,8 +112,8 @@ StartRequest parseCommandLine(const QStringList &arguments, const QString &versi
     if (parser.isSet(help)) {
         request.action = StartRequest::Action::PrintAndExit;
         // The usage line names the program as started; a launcher's path says nothing.
-        request.output = parser.helpText().replace(
-            QRegularExpression(QStringLiteral("^Usage: .*? \\[options\\]")), QStringLiteral("Usage: orbilex [options]"));
+        request.output = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: .*? \\[options\\]")),
+            QStringLiteral("Usage: orbilex [options]"));
         return request;
     }
     if (parser.isSet(showVersion)) {

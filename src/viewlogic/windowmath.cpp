@@ -1,6 +1,5 @@
 #include "viewlogic/windowmath.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <limits>

@@ -17,7 +17,6 @@
 // the process to the moment the first frame was painted, leaving out the
 // teardown that follows.
 
-#include "store/storedvalues.h"
 #include "data/countries.h"
 #include "data/text.h"
 #include "desktop/systemtray.h"
@@ -25,9 +24,10 @@
 #include "platform/mmdbdatabase.h"
 #include "platform/production.h"
 #include "store/settingskeys.h"
-#include "viewlogic/ipconvert.h"
-#include "viewlogic/fields.h"
+#include "store/storedvalues.h"
 #include "ui/main/frmMain.h"
+#include "viewlogic/fields.h"
+#include "viewlogic/ipconvert.h"
 #include "viewlogic/windowmath.h"
 
 #include <QApplication>

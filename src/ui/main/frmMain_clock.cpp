@@ -2,7 +2,6 @@
 // three clocks, the title and the tray tooltip; the rule shifts the GMT
 // deviation by whole months.
 
-#include "desktop/frmSysTray.h"
 #include "common/apperror.h"
 #include "common/program.h"
 #include "desktop/frmSysTray.h"

@@ -1,17 +1,17 @@
 // Window life: load, the stored choices, the options panel, hiding, closing
 // and unload.
 
+#include "common/apperror.h"
 #include "data/codelists.h"
 #include "data/countries.h"
 #include "data/dialing.h"
 #include "data/text.h"
 #include "desktop/frmSysTray.h"
-#include "common/apperror.h"
 #include "store/savedfiles.h"
 #include "store/worldlocations.h"
-#include "viewlogic/fields.h"
 #include "ui/main/frmMain.h"
 #include "ui/windowparts.h"
+#include "viewlogic/fields.h"
 
 #include <QApplication>
 #include <QCheckBox>
