@@ -12,6 +12,7 @@ struct CountryCodes {
     std::string_view language; // Windows locale abbreviation of the main language
     std::string_view sign; // international vehicle distinguishing sign
 };
+// clang-format off
 inline constexpr std::array<CountryCodes, kCountryCount> kCodes = {{
     {"AF", "AFG", ".af", "AF", "AFG", "AFA", "-", "AFG"}, // 0 Afghanistan
     {"AL", "ALB", ".al", "AL", "ALB", "ALL", "SQI", "AL"}, // 1 Albania
@@ -267,4 +268,5 @@ inline constexpr std::array<CountryCodes, kCountryCount> kCodes = {{
     {"ZM", "ZMB", ".zm", "ZA", "ZAM", "ZMK", "-", "RNR"}, // 251 Zambia
     {"ZW", "ZWE", ".zw", "ZI", "ZIM", "ZWD", "ENW", "ZW"}, // 252 Zimbabwe
 }};
+// clang-format on
 } // namespace orbilex

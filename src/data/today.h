@@ -49,537 +49,272 @@ struct TodaySource {
     std::string_view licence;
 };
 
+// clang-format off
 inline constexpr std::array<TodaySource, 6> kTodaySources = {{
     {"ISO 3166-1 and 3166-3 (Debian iso-codes)", "4.15.0-1", "2023-04-27", "LGPL-2.1-or-later"},
     {"Unicode CLDR (cldr-core, cldr-localenames-full)", "48.2.0", "2026-03-18", "Unicode-3.0"},
     {"Public Suffix List (Debian publicsuffix)", "20230209.2326-1", "2023-02-13", "MPL-2.0"},
-    {"libphonenumber metadata 9.0.45 (libphonenumber-js)", "1.13.18", "2026-12-03",
-        "Apache-2.0 (metadata), MIT (package)"},
+    {"libphonenumber metadata 9.0.45 (libphonenumber-js)", "1.13.18", "2026-12-03", "Apache-2.0 (metadata), MIT (package)"},
     {"world-countries (IOC codes)", "5.1.0", "2025-02-26", "ODbL-1.0"},
     {"country-data-list (IOC codes, second source)", "1.6.3", "2026-05-23", "MIT"},
 }};
 
 inline constexpr std::array<TodayRow, 253> kToday = {{
-    {TodayKind::Same, "Afghanistan", "Afghanistan", "", "AF", "AFG", "004", ".af", "AFG", "", "AFN", "93", "00", "",
-        "0", ""}, // 0 Afghanistan
-    {TodayKind::Same, "Albania", "Albania", "", "AL", "ALB", "008", ".al", "ALB", "", "ALL", "355", "00", "", "0",
-        ""}, // 1 Albania
-    {TodayKind::Same, "Algeria", "Algeria", "", "DZ", "DZA", "012", ".dz", "ALG", "", "DZD", "213", "00", "", "0",
-        ""}, // 2 Algeria
-    {TodayKind::Same, "American Samoa", "American Samoa", "", "AS", "ASM", "016", ".as", "ASA", "", "USD", "1684",
-        "011", "", "1", ""}, // 3 American Samoa
-    {TodayKind::Same, "Andorra", "Andorra", "", "AD", "AND", "020", ".ad", "AND", "", "EUR", "376", "00", "", "",
-        ""}, // 4 Andorra
-    {TodayKind::Same, "Angola", "Angola", "", "AO", "AGO", "024", ".ao", "ANG", "", "AOA", "244", "00", "", "",
-        ""}, // 5 Angola
-    {TodayKind::Same, "Anguilla", "Anguilla", "", "AI", "AIA", "660", ".ai", "", "", "XCD", "1264", "011", "", "1",
-        ""}, // 6 Anguilla
-    {TodayKind::NoSource, "Antarctica", "Antarctica", "", "AQ", "ATA", "010", ".aq", "", "", "", "", "", "", "",
-        "no permanent population: reached through the calling codes of the stations' countries"}, // 7 Antarctica
-    {TodayKind::Same, "Antigua and Barbuda", "Antigua & Barbuda", "", "AG", "ATG", "028", ".ag", "ANT", "", "XCD",
-        "1268", "011", "", "1", ""}, // 8 Antigua And Barbuda
-    {TodayKind::Same, "Argentina", "Argentina", "", "AR", "ARG", "032", ".ar", "ARG", "", "ARS", "54", "00", "", "0",
-        ""}, // 9 Argentina
-    {TodayKind::Same, "Armenia", "Armenia", "", "AM", "ARM", "051", ".am", "ARM", "", "AMD", "374", "00", "", "0",
-        ""}, // 10 Armenia
-    {TodayKind::Same, "Aruba", "Aruba", "", "AW", "ABW", "533", ".aw", "ARU", "", "AWG", "297", "00", "", "",
-        ""}, // 11 Aruba
-    {TodayKind::Same, "Australia", "Australia", "", "AU", "AUS", "036", ".au", "AUS", "", "AUD", "61", "0011",
-        "001[14-689]|14(?:1[14]|34|4[17]|[56]6|7[47]|88)0011", "0", ""}, // 12 Australia
-    {TodayKind::Same, "Austria", "Austria", "", "AT", "AUT", "040", ".at", "AUT", "", "EUR", "43", "00", "", "0",
-        ""}, // 13 Austria
-    {TodayKind::Same, "Azerbaijan", "Azerbaijan", "", "AZ", "AZE", "031", ".az", "AZE", "", "AZN", "994", "00", "", "0",
-        ""}, // 14 Azerbaijan
-    {TodayKind::Same, "Bahamas", "Bahamas", "", "BS", "BHS", "044", ".bs", "BAH", "", "BSD", "1242", "011", "", "1",
-        ""}, // 15 Bahamas
-    {TodayKind::Same, "Bahrain", "Bahrain", "", "BH", "BHR", "048", ".bh", "BRN", "", "BHD", "973", "00", "", "",
-        ""}, // 16 Bahrain
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 17 Baker Island
-    {TodayKind::Same, "Bangladesh", "Bangladesh", "", "BD", "BGD", "050", ".bd", "BAN", "", "BDT", "880", "00", "", "0",
-        ""}, // 18 Bangladesh
-    {TodayKind::Same, "Barbados", "Barbados", "", "BB", "BRB", "052", ".bb", "BAR", "", "BBD", "1246", "011", "", "1",
-        ""}, // 19 Barbados
-    {TodayKind::Same, "Belarus", "Belarus", "", "BY", "BLR", "112", ".by", "BLR", "", "BYN", "375", "8~10", "", "8",
-        ""}, // 20 Belarus
-    {TodayKind::Same, "Belgium", "Belgium", "", "BE", "BEL", "056", ".be", "BEL", "", "EUR", "32", "00", "", "0",
-        ""}, // 21 Belgium
-    {TodayKind::Same, "Belize", "Belize", "", "BZ", "BLZ", "084", ".bz", "BIZ", "", "BZD", "501", "00", "", "",
-        ""}, // 22 Belize
-    {TodayKind::Same, "Benin", "Benin", "", "BJ", "BEN", "204", ".bj", "BEN", "", "XOF", "229", "00", "", "",
-        ""}, // 23 Benin
-    {TodayKind::Same, "Bermuda", "Bermuda", "", "BM", "BMU", "060", ".bm", "BER", "", "BMD", "1441", "011", "", "1",
-        ""}, // 24 Bermuda
-    {TodayKind::Same, "Bhutan", "Bhutan", "", "BT", "BTN", "064", ".bt", "BHU", "", "BTN|INR", "975", "00", "", "",
-        ""}, // 25 Bhutan
-    {TodayKind::Same, "Bolivia, Plurinational State of", "Bolivia", "Bolivia", "BO", "BOL", "068", ".bo", "BOL", "",
-        "BOB", "591", "", "00(?:1\\d)?", "0", ""}, // 26 Bolivia
-    {TodayKind::Same, "Bosnia and Herzegovina", "Bosnia & Herzegovina", "Bosnia", "BA", "BIH", "070", ".ba", "BIH", "",
-        "BAM", "387", "00", "", "0", ""}, // 27 Bosnia and Herzegovina
-    {TodayKind::Same, "Botswana", "Botswana", "", "BW", "BWA", "072", ".bw", "BOT", "", "BWP", "267", "00", "", "",
-        ""}, // 28 Botswana
-    {TodayKind::NoSource, "Bouvet Island", "Bouvet Island", "", "BV", "BVT", "074", ".bv", "", "", "NOK", "", "", "",
-        "", "uninhabited: no telephone numbering plan"}, // 29 Bouvet Island
-    {TodayKind::Same, "Brazil", "Brazil", "", "BR", "BRA", "076", ".br", "BRA", "", "BRL", "55", "",
-        "00(?:1[245]|2[1-35]|31|4[13]|[56]5|99)", "0", ""}, // 30 Brazil
-    {TodayKind::Same, "British Indian Ocean Territory", "British Indian Ocean Territory", "", "IO", "IOT", "086", ".io",
-        "", "", "USD", "246", "00", "", "", ""}, // 31 British Indian Ocean Territory
-    {TodayKind::Same, "Brunei Darussalam", "Brunei", "", "BN", "BRN", "096", ".bn", "BRU", "", "BND", "673", "00", "",
-        "", ""}, // 32 Brunei
-    {TodayKind::Same, "Bulgaria", "Bulgaria", "", "BG", "BGR", "100", ".bg", "BUL", "", "EUR", "359", "00", "", "0",
-        ""}, // 33 Bulgaria
-    {TodayKind::Same, "Burkina Faso", "Burkina Faso", "", "BF", "BFA", "854", ".bf", "BUR", "", "XOF", "226", "00", "",
-        "", ""}, // 34 Burkina Faso
-    {TodayKind::Same, "Burundi", "Burundi", "", "BI", "BDI", "108", ".bi", "BDI", "", "BIF", "257", "00", "", "",
-        ""}, // 35 Burundi
-    {TodayKind::Same, "Cambodia", "Cambodia", "", "KH", "KHM", "116", ".kh", "CAM", "", "KHR", "855", "", "00[14-9]",
-        "0", ""}, // 36 Cambodia
-    {TodayKind::Same, "Cameroon", "Cameroon", "", "CM", "CMR", "120", ".cm", "CMR", "", "XAF", "237", "00", "", "",
-        ""}, // 37 Cameroon
-    {TodayKind::Same, "Canada", "Canada", "", "CA", "CAN", "124", ".ca", "CAN", "", "CAD", "1", "011", "", "1",
-        ""}, // 38 Canada
-    {TodayKind::Same, "Cabo Verde", "Cape Verde", "", "CV", "CPV", "132", ".cv", "CPV", "", "CVE", "238", "0", "", "",
-        ""}, // 39 Cape Verde
-    {TodayKind::Same, "Cayman Islands", "Cayman Islands", "", "KY", "CYM", "136", ".ky", "CAY", "", "KYD", "1345",
-        "011", "", "1", ""}, // 40 Cayman Islands
-    {TodayKind::Same, "Central African Republic", "Central African Republic", "", "CF", "CAF", "140", ".cf", "CAF", "",
-        "XAF", "236", "00", "", "", ""}, // 41 Central African Republic
-    {TodayKind::Same, "Chad", "Chad", "", "TD", "TCD", "148", ".td", "CHA", "", "XAF", "235", "00", "00|16", "",
-        ""}, // 42 Chad
-    {TodayKind::Same, "Chile", "Chile", "", "CL", "CHL", "152", ".cl", "CHI", "", "CLP", "56", "",
-        "(?:0|1(?:1[0-69]|2[02-5]|5[13-58]|69|7[0167]|8[018]))0", "", ""}, // 43 Chile
-    {TodayKind::Same, "China", "China", "", "CN", "CHN", "156", ".cn", "CHN", "", "CNY", "86", "00",
-        "00|1(?:[12]\\d|79)\\d\\d00", "0", ""}, // 44 China
-    {TodayKind::Same, "Christmas Island", "Christmas Island", "", "CX", "CXR", "162", ".cx", "", "", "AUD", "61",
-        "0011", "001[14-689]|14(?:1[14]|34|4[17]|[56]6|7[47]|88)0011", "0", ""}, // 45 Christmas Island
-    {TodayKind::Same, "Cocos (Keeling) Islands", "Cocos (Keeling) Islands", "Cocos Islands", "CC", "CCK", "166", ".cc",
-        "", "", "AUD", "61", "0011", "001[14-689]|14(?:1[14]|34|4[17]|[56]6|7[47]|88)0011", "0",
-        ""}, // 46 Cocos (Keeling) Islands
-    {TodayKind::Same, "Colombia", "Colombia", "", "CO", "COL", "170", ".co", "COL", "", "COP", "57", "",
-        "00(?:4(?:[14]4|56)|[579])", "0", ""}, // 47 Colombia
-    {TodayKind::Same, "Comoros", "Comoros", "", "KM", "COM", "174", ".km", "COM", "", "KMF", "269", "00", "", "",
-        ""}, // 48 Comoros
-    {TodayKind::Same, "Congo", "Congo - Brazzaville", "", "CG", "COG", "178", ".cg", "CGO", "", "XAF", "242", "00", "",
-        "", ""}, // 49 Congo
-    {TodayKind::Same, "Congo, The Democratic Republic of the", "Congo - Kinshasa", "", "CD", "COD", "180", ".cd", "COD",
-        "", "CDF", "243", "00", "", "0", ""}, // 50 Congo, Democratic Republic of
-    {TodayKind::Same, "Cook Islands", "Cook Islands", "", "CK", "COK", "184", ".ck", "COK", "", "NZD", "682", "00", "",
-        "", ""}, // 51 Cook Islands
-    {TodayKind::Same, "Costa Rica", "Costa Rica", "", "CR", "CRI", "188", ".cr", "CRC", "", "CRC", "506", "00", "", "",
-        ""}, // 52 Costa Rica
-    {TodayKind::Same, "Côte d'Ivoire", "Côte d’Ivoire", "", "CI", "CIV", "384", ".ci", "CIV", "", "XOF", "225", "00",
-        "", "", ""}, // 53 Cote D 'Ivoire
-    {TodayKind::Same, "Croatia", "Croatia", "", "HR", "HRV", "191", ".hr", "CRO", "", "EUR", "385", "00", "", "0",
-        ""}, // 54 Croatia (Hrvatska)
-    {TodayKind::Same, "Cuba", "Cuba", "", "CU", "CUB", "192", ".cu", "CUB", "", "CUP", "53", "119", "", "0",
-        ""}, // 55 Cuba
-    {TodayKind::Same, "Cyprus", "Cyprus", "", "CY", "CYP", "196", ".cy", "CYP", "", "EUR", "357", "00", "", "",
-        ""}, // 56 Cyprus
-    {TodayKind::Same, "Czechia", "Czechia", "", "CZ", "CZE", "203", ".cz", "CZE", "", "CZK", "420", "00", "", "",
-        ""}, // 57 Czech
-    {TodayKind::Same, "Denmark", "Denmark", "", "DK", "DNK", "208", ".dk", "DEN", "", "DKK", "45", "00", "", "",
-        ""}, // 58 Denmark
-    {TodayKind::Same, "Djibouti", "Djibouti", "", "DJ", "DJI", "262", ".dj", "DJI", "", "DJF", "253", "00", "", "",
-        ""}, // 59 Djibouti
-    {TodayKind::Same, "Dominica", "Dominica", "", "DM", "DMA", "212", ".dm", "DMA", "", "XCD", "1767", "011", "", "1",
-        ""}, // 60 Dominica
-    {TodayKind::Same, "Dominican Republic", "Dominican Republic", "", "DO", "DOM", "214", ".do", "DOM", "", "DOP",
-        "1809|1829|1849", "011", "", "1", ""}, // 61 Dominican Republic
-    {TodayKind::Same, "Ecuador", "Ecuador", "", "EC", "ECU", "218", ".ec", "ECU", "", "USD", "593", "00", "", "0",
-        ""}, // 62 Ecuador
-    {TodayKind::Same, "Egypt", "Egypt", "", "EG", "EGY", "818", ".eg", "EGY", "", "EGP", "20", "00", "", "0",
-        ""}, // 63 Egypt
-    {TodayKind::Same, "El Salvador", "El Salvador", "", "SV", "SLV", "222", ".sv", "ESA", "", "USD", "503", "00", "",
-        "", ""}, // 64 El Salvador
-    {TodayKind::Same, "Equatorial Guinea", "Equatorial Guinea", "", "GQ", "GNQ", "226", ".gq", "GEQ", "", "XAF", "240",
-        "00", "", "", ""}, // 65 Equatorial Guinea
-    {TodayKind::Same, "Eritrea", "Eritrea", "", "ER", "ERI", "232", ".er", "ERI", "", "ERN", "291", "00", "", "0",
-        ""}, // 66 Eritrea
-    {TodayKind::Same, "Estonia", "Estonia", "", "EE", "EST", "233", ".ee", "EST", "", "EUR", "372", "00", "", "",
-        ""}, // 67 Estonia
-    {TodayKind::Same, "Ethiopia", "Ethiopia", "", "ET", "ETH", "231", ".et", "ETH", "", "ETB", "251", "00", "", "0",
-        ""}, // 68 Ethiopia
-    {TodayKind::Same, "Falkland Islands (Malvinas)", "Falkland Islands", "", "FK", "FLK", "238", ".fk", "", "", "FKP",
-        "500", "00", "", "", ""}, // 69 Falkland Islands (Islas Malvinas)
-    {TodayKind::Same, "Faroe Islands", "Faroe Islands", "", "FO", "FRO", "234", ".fo", "",
-        "world-countries none, country-data-list FAI", "DKK", "298", "00", "", "", ""}, // 70 Faroe Islands
-    {TodayKind::Same, "Fiji", "Fiji", "", "FJ", "FJI", "242", ".fj", "FIJ", "", "FJD", "679", "00", "0(?:0|52)", "",
-        ""}, // 71 Fiji
-    {TodayKind::Same, "Finland", "Finland", "", "FI", "FIN", "246", ".fi", "FIN", "", "EUR", "358", "00",
-        "00|99(?:[01469]|5(?:[14]1|3[23]|5[59]|77|88|9[09]))", "0", ""}, // 72 Finland
-    {TodayKind::Same, "France", "France", "", "FR", "FRA", "250", ".fr", "FRA", "", "EUR", "33", "00", "", "0",
-        ""}, // 73 France
-    {TodayKind::Same, "French Guiana", "French Guiana", "", "GF", "GUF", "254", ".gf", "", "", "EUR", "594", "00", "",
-        "0", ""}, // 74 French Guiana
-    {TodayKind::Same, "French Polynesia", "French Polynesia", "", "PF", "PYF", "258", ".pf", "", "", "XPF", "689", "00",
-        "", "", ""}, // 75 French Polynesia
-    {TodayKind::NoSource, "French Southern Territories", "French Southern Territories", "", "TF", "ATF", "260", ".tf",
-        "", "", "EUR", "", "", "", "",
-        "no permanent population: no telephone numbering plan of its own"}, // 76 French Southern and Antarctic Lands
-    {TodayKind::Same, "Gabon", "Gabon", "", "GA", "GAB", "266", ".ga", "GAB", "", "XAF", "241", "00", "", "",
-        ""}, // 77 Gabon
-    {TodayKind::Same, "Gambia", "Gambia", "", "GM", "GMB", "270", ".gm", "GAM", "", "GMD", "220", "00", "", "",
-        ""}, // 78 Gambia
-    {TodayKind::PartOf, "Palestine, State of", "Palestinian Territories", "Palestine", "PS", "PSE", "275", ".ps", "PLE",
-        "", "ILS|JOD", "970", "00", "", "0",
-        "part of the State of Palestine entry (PS); GZ is its FIPS code, not an ISO code"}, // 79 Gaza Strip
-    {TodayKind::Same, "Georgia", "Georgia", "", "GE", "GEO", "268", ".ge", "GEO", "", "GEL", "995", "00", "", "0",
-        ""}, // 80 Georgia
-    {TodayKind::Same, "Germany", "Germany", "", "DE", "DEU", "276", ".de", "GER", "", "EUR", "49", "00", "", "0",
-        ""}, // 81 Germany
-    {TodayKind::Same, "Ghana", "Ghana", "", "GH", "GHA", "288", ".gh", "GHA", "", "GHS", "233", "00", "", "0",
-        ""}, // 82 Ghana
-    {TodayKind::Same, "Gibraltar", "Gibraltar", "", "GI", "GIB", "292", ".gi", "", "", "GIP", "350", "00", "", "",
-        ""}, // 83 Gibraltar
-    {TodayKind::Same, "Greece", "Greece", "", "GR", "GRC", "300", ".gr", "GRE", "", "EUR", "30", "00", "", "",
-        ""}, // 84 Greece
-    {TodayKind::Same, "Greenland", "Greenland", "", "GL", "GRL", "304", ".gl", "", "", "DKK", "299", "00", "", "",
-        ""}, // 85 Greenland
-    {TodayKind::Same, "Grenada", "Grenada", "", "GD", "GRD", "308", ".gd", "GRN", "", "XCD", "1473", "011", "", "1",
-        ""}, // 86 Grenada
-    {TodayKind::Same, "Guadeloupe", "Guadeloupe", "", "GP", "GLP", "312", ".gp", "", "", "EUR", "590", "00", "", "0",
-        ""}, // 87 Guadeloupe
-    {TodayKind::Same, "Guam", "Guam", "", "GU", "GUM", "316", ".gu", "GUM", "", "USD", "1671", "011", "", "1",
-        ""}, // 88 Guam
-    {TodayKind::Same, "Guatemala", "Guatemala", "", "GT", "GTM", "320", ".gt", "GUA", "", "GTQ", "502", "00", "", "",
-        ""}, // 89 Guatemala
-    {TodayKind::Same, "Guernsey", "Guernsey", "", "GG", "GGY", "831", ".gg", "",
-        "world-countries none, country-data-list GCI", "GBP", "44", "00", "", "0", ""}, // 90 Guernsey
-    {TodayKind::Same, "Guinea", "Guinea", "", "GN", "GIN", "324", ".gn", "GUI", "", "GNF", "224", "00", "", "",
-        ""}, // 91 Guinea
-    {TodayKind::Same, "Guinea-Bissau", "Guinea-Bissau", "", "GW", "GNB", "624", ".gw", "GBS", "", "XOF", "245", "00",
-        "", "", ""}, // 92 Guinea - Bissau
-    {TodayKind::Same, "Guyana", "Guyana", "", "GY", "GUY", "328", ".gy", "GUY", "", "GYD", "592", "001", "", "",
-        ""}, // 93 Guyana
-    {TodayKind::Same, "Haiti", "Haiti", "", "HT", "HTI", "332", ".ht", "HAI", "", "HTG|USD", "509", "00", "", "",
-        ""}, // 94 Haiti
-    {TodayKind::NoSource, "Heard Island and McDonald Islands", "Heard & McDonald Islands", "", "HM", "HMD", "334",
-        ".hm", "", "", "AUD", "", "", "", "",
-        "uninhabited: no telephone numbering plan"}, // 95 Heard and McDonald Islands
-    {TodayKind::Same, "Holy See (Vatican City State)", "Vatican City", "", "VA", "VAT", "336", ".va", "", "", "EUR",
-        "39", "00", "", "", ""}, // 96 Holy See (Vatican City)
-    {TodayKind::Same, "Honduras", "Honduras", "", "HN", "HND", "340", ".hn", "HON", "", "HNL", "504", "00", "", "",
-        ""}, // 97 Honduras
-    {TodayKind::Same, "Hong Kong", "Hong Kong SAR China", "Hong Kong", "HK", "HKG", "344", ".hk", "HKG", "", "HKD",
-        "852", "00", "00(?:30|5[09]|[126-9]?)", "", ""}, // 98 Hong Kong
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 99 Howland Island
-    {TodayKind::Same, "Hungary", "Hungary", "", "HU", "HUN", "348", ".hu", "HUN", "", "HUF", "36", "00", "", "06",
-        ""}, // 100 Hungary
-    {TodayKind::Same, "Iceland", "Iceland", "", "IS", "ISL", "352", ".is", "ISL", "", "ISK", "354", "00",
-        "00|1(?:0(?:01|[12]0)|100)", "", ""}, // 101 Iceland
-    {TodayKind::Same, "India", "India", "", "IN", "IND", "356", ".in", "IND", "", "INR", "91", "00", "", "0",
-        ""}, // 102 India
-    {TodayKind::Same, "Indonesia", "Indonesia", "", "ID", "IDN", "360", ".id", "INA", "", "IDR", "62", "", "00[89]",
-        "0", ""}, // 103 Indonesia
-    {TodayKind::Same, "Iran, Islamic Republic of", "Iran", "Iran", "IR", "IRN", "364", ".ir", "IRI", "", "IRR", "98",
-        "00", "", "0", ""}, // 104 Iran
-    {TodayKind::Same, "Iraq", "Iraq", "", "IQ", "IRQ", "368", ".iq", "IRQ", "", "IQD", "964", "00", "", "0",
-        ""}, // 105 Iraq
-    {TodayKind::Same, "Ireland", "Ireland", "", "IE", "IRL", "372", ".ie", "IRL", "", "EUR", "353", "00", "", "0",
-        ""}, // 106 Ireland
-    {TodayKind::Same, "Israel", "Israel", "", "IL", "ISR", "376", ".il", "ISR", "", "ILS", "972", "",
-        "0(?:0|1(?:05|[2-9]))", "0", ""}, // 107 Israel
-    {TodayKind::Same, "Italy", "Italy", "", "IT", "ITA", "380", ".it", "ITA", "", "EUR", "39", "00", "", "",
-        ""}, // 108 Italy
-    {TodayKind::Same, "Jamaica", "Jamaica", "", "JM", "JAM", "388", ".jm", "JAM", "", "JMD", "1658|1876", "011", "",
-        "1", ""}, // 109 Jamaica
-    {TodayKind::PartOf, "Svalbard and Jan Mayen", "Svalbard & Jan Mayen", "", "SJ", "SJM", "744", ".sj", "", "", "NOK",
-        "47", "00", "", "",
-        "part of the Svalbard and Jan Mayen entry (SJ), whose codes the Svalbard row holds"}, // 110 Jan Mayen
-    {TodayKind::Same, "Japan", "Japan", "", "JP", "JPN", "392", ".jp", "JPN", "", "JPY", "81", "010", "", "0",
-        ""}, // 111 Japan
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 112 Jarvis Island
-    {TodayKind::Same, "Jersey", "Jersey", "", "JE", "JEY", "832", ".je", "",
-        "world-countries none, country-data-list JCI", "GBP", "44", "00", "", "0", ""}, // 113 Jersey
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 114 Johnston Atoll
-    {TodayKind::Same, "Jordan", "Jordan", "", "JO", "JOR", "400", ".jo", "JOR", "", "JOD", "962", "00", "", "0",
-        ""}, // 115 Jordan
-    {TodayKind::Same, "Kazakhstan", "Kazakhstan", "", "KZ", "KAZ", "398", ".kz", "KAZ", "", "KZT", "7", "8~10", "", "8",
-        ""}, // 116 Kazakhstan
-    {TodayKind::Same, "Kenya", "Kenya", "", "KE", "KEN", "404", ".ke", "KEN", "", "KES", "254", "000", "", "0",
-        ""}, // 117 Kenya
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 118 Kingman Reef
-    {TodayKind::Same, "Kiribati", "Kiribati", "", "KI", "KIR", "296", ".ki", "KIR", "", "AUD", "686", "00", "", "0",
-        ""}, // 119 Kiribati
-    {TodayKind::Same, "Korea, Democratic People's Republic of", "North Korea", "North Korea", "KP", "PRK", "408", ".kp",
-        "PRK", "", "KPW", "850", "", "00|99", "0", ""}, // 120 Korea, North
-    {TodayKind::Same, "Korea, Republic of", "South Korea", "South Korea", "KR", "KOR", "410", ".kr", "KOR", "", "KRW",
-        "82", "", "00(?:[125689]|3(?:[46]5|91)|7(?:00|27|3|55|6[126]))", "0", ""}, // 121 Korea
-    {TodayKind::Same, "Kuwait", "Kuwait", "", "KW", "KWT", "414", ".kw", "KUW", "", "KWD", "965", "00", "", "",
-        ""}, // 122 Kuwait
-    {TodayKind::Same, "Kyrgyzstan", "Kyrgyzstan", "", "KG", "KGZ", "417", ".kg", "KGZ", "", "KGS", "996", "00", "", "0",
-        ""}, // 123 Kyrgyzstan
-    {TodayKind::Same, "Lao People's Democratic Republic", "Laos", "Laos", "LA", "LAO", "418", ".la", "LAO", "", "LAK",
-        "856", "00", "", "0", ""}, // 124 Laos
-    {TodayKind::Same, "Latvia", "Latvia", "", "LV", "LVA", "428", ".lv", "LAT", "", "EUR", "371", "00", "", "",
-        ""}, // 125 Latvia
-    {TodayKind::Same, "Lebanon", "Lebanon", "", "LB", "LBN", "422", ".lb", "",
-        "world-countries LBN, country-data-list LIB", "LBP", "961", "00", "", "0", ""}, // 126 Lebanon
-    {TodayKind::Same, "Lesotho", "Lesotho", "", "LS", "LSO", "426", ".ls", "LES", "", "ZAR|LSL", "266", "00", "", "",
-        ""}, // 127 Lesotho
-    {TodayKind::Same, "Liberia", "Liberia", "", "LR", "LBR", "430", ".lr", "LBR", "", "LRD", "231", "00", "", "0",
-        ""}, // 128 Liberia
-    {TodayKind::Same, "Libya", "Libya", "", "LY", "LBY", "434", ".ly", "LBA", "", "LYD", "218", "00", "", "0",
-        ""}, // 129 Libya
-    {TodayKind::Same, "Liechtenstein", "Liechtenstein", "", "LI", "LIE", "438", ".li", "LIE", "", "CHF", "423", "00",
-        "", "0", ""}, // 130 Liechtenstein
-    {TodayKind::Same, "Lithuania", "Lithuania", "", "LT", "LTU", "440", ".lt", "LTU", "", "EUR", "370", "00", "", "0",
-        ""}, // 131 Lithuania
-    {TodayKind::Same, "Luxembourg", "Luxembourg", "", "LU", "LUX", "442", ".lu", "LUX", "", "EUR", "352", "00", "", "",
-        ""}, // 132 Luxembourg
-    {TodayKind::Same, "Macao", "Macao SAR China", "Macao", "MO", "MAC", "446", ".mo", "",
-        "world-countries none, country-data-list MAC", "MOP", "853", "00", "", "", ""}, // 133 Macao
-    {TodayKind::Same, "North Macedonia", "North Macedonia", "", "MK", "MKD", "807", ".mk", "MKD", "", "MKD", "389",
-        "00", "", "0", ""}, // 134 Macedonia, The Former Republic of Yugoslav
-    {TodayKind::Same, "Madagascar", "Madagascar", "", "MG", "MDG", "450", ".mg", "MAD", "", "MGA", "261", "00", "", "0",
-        ""}, // 135 Madagascar
-    {TodayKind::Same, "Malawi", "Malawi", "", "MW", "MWI", "454", ".mw", "MAW", "", "MWK", "265", "00", "", "0",
-        ""}, // 136 Malawi
-    {TodayKind::Same, "Malaysia", "Malaysia", "", "MY", "MYS", "458", ".my", "MAS", "", "MYR", "60", "00", "", "0",
-        ""}, // 137 Malaysia
-    {TodayKind::Same, "Maldives", "Maldives", "", "MV", "MDV", "462", ".mv", "MDV", "", "MVR", "960", "00", "0(?:0|19)",
-        "", ""}, // 138 Maldives
-    {TodayKind::Same, "Mali", "Mali", "", "ML", "MLI", "466", ".ml", "MLI", "", "XOF", "223", "00", "", "",
-        ""}, // 139 Mali
-    {TodayKind::Same, "Malta", "Malta", "", "MT", "MLT", "470", ".mt", "MLT", "", "EUR", "356", "00", "", "",
-        ""}, // 140 Malta
-    {TodayKind::Same, "Isle of Man", "Isle of Man", "", "IM", "IMN", "833", ".im", "", "", "GBP", "44", "00", "", "0",
-        ""}, // 141 Man, Isle of
-    {TodayKind::Same, "Marshall Islands", "Marshall Islands", "", "MH", "MHL", "584", ".mh", "MHL", "", "USD", "692",
-        "011", "", "1", ""}, // 142 Marshall Islands
-    {TodayKind::Same, "Martinique", "Martinique", "", "MQ", "MTQ", "474", ".mq", "", "", "EUR", "596", "00", "", "0",
-        ""}, // 143 Martinique
-    {TodayKind::Same, "Mauritania", "Mauritania", "", "MR", "MRT", "478", ".mr", "MTN", "", "MRU", "222", "00", "", "",
-        ""}, // 144 Mauritania
-    {TodayKind::Same, "Mauritius", "Mauritius", "", "MU", "MUS", "480", ".mu", "MRI", "", "MUR", "230", "020",
-        "0(?:0|[24-7]0|3[03])", "", ""}, // 145 Mauritius
-    {TodayKind::Same, "Mayotte", "Mayotte", "", "YT", "MYT", "175", ".yt", "", "", "EUR", "262", "00", "", "0",
-        ""}, // 146 Mayotte
-    {TodayKind::Same, "Mexico", "Mexico", "", "MX", "MEX", "484", ".mx", "MEX", "", "MXN", "52", "00", "0[09]", "",
-        ""}, // 147 Mexico
-    {TodayKind::Same, "Micronesia, Federated States of", "Micronesia", "", "FM", "FSM", "583", ".fm", "FSM", "", "USD",
-        "691", "00", "", "", ""}, // 148 Micronesia
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 149 Midway Islands
-    {TodayKind::Same, "Moldova, Republic of", "Moldova", "Moldova", "MD", "MDA", "498", ".md", "MDA", "", "MDL", "373",
-        "00", "", "0", ""}, // 150 Moldova
-    {TodayKind::Same, "Monaco", "Monaco", "", "MC", "MCO", "492", ".mc", "MON", "", "EUR", "377", "00", "", "0",
-        ""}, // 151 Monaco
-    {TodayKind::Same, "Mongolia", "Mongolia", "", "MN", "MNG", "496", ".mn", "MGL", "", "MNT", "976", "001", "", "0",
-        ""}, // 152 Mongolia
-    {TodayKind::Same, "Montserrat", "Montserrat", "", "MS", "MSR", "500", ".ms", "", "", "XCD", "1664", "011", "", "1",
-        ""}, // 153 Montserrat
-    {TodayKind::Same, "Morocco", "Morocco", "", "MA", "MAR", "504", ".ma", "MAR", "", "MAD", "212", "00", "", "0",
-        ""}, // 154 Morocco
-    {TodayKind::Same, "Mozambique", "Mozambique", "", "MZ", "MOZ", "508", ".mz", "MOZ", "", "MZN", "258", "00", "", "",
-        ""}, // 155 Mozambique
-    {TodayKind::Same, "Myanmar", "Myanmar (Burma)", "Myanmar", "MM", "MMR", "104", ".mm", "MYA", "", "MMK", "95", "00",
-        "", "0", ""}, // 156 Myanmar
-    {TodayKind::Same, "Namibia", "Namibia", "", "NA", "NAM", "516", ".na", "NAM", "", "NAD|ZAR", "264", "00", "", "0",
-        ""}, // 157 Namibia
-    {TodayKind::Same, "Nauru", "Nauru", "", "NR", "NRU", "520", ".nr", "NRU", "", "AUD", "674", "00", "", "",
-        ""}, // 158 Nauru
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "",
-        "one of the United States Minor Outlying Islands (UM); uninhabited, no telephone service"}, // 159 Navassa
-                                                                                                    // Island
-    {TodayKind::Same, "Nepal", "Nepal", "", "NP", "NPL", "524", ".np", "NEP", "", "NPR", "977", "00", "", "0",
-        ""}, // 160 Nepal
-    {TodayKind::Same, "Netherlands", "Netherlands", "", "NL", "NLD", "528", ".nl", "NED", "", "EUR", "31", "00", "",
-        "0", ""}, // 161 Netherlands
-    {TodayKind::Dissolved, "Curaçao|Sint Maarten (Dutch part)|Bonaire, Sint Eustatius and Saba",
-        "Curaçao|Sint Maarten|Caribbean Netherlands", "", "CW|SX|BQ", "CUW|SXM|BES", "531|534|535", ".cw|.sx", "", "",
-        "XCG|USD", "599|1721", "00|011", "", "1",
-        "dissolved into Curaçao, Sint Maarten and Caribbean Netherlands (AN withdrawn 2010-12-15)"}, // 162 Netherlands
-                                                                                                     // Antilles
-    {TodayKind::Same, "New Caledonia", "New Caledonia", "", "NC", "NCL", "540", ".nc", "", "", "XPF", "687", "00", "",
-        "", ""}, // 163 New Caledonia
-    {TodayKind::Same, "New Zealand", "New Zealand", "", "NZ", "NZL", "554", ".nz", "NZL", "", "NZD", "64", "00",
-        "0(?:0|161)", "0", ""}, // 164 New Zealand
-    {TodayKind::Same, "Nicaragua", "Nicaragua", "", "NI", "NIC", "558", ".ni", "NCA", "", "NIO", "505", "00", "", "",
-        ""}, // 165 Nicaragua
-    {TodayKind::Same, "Niger", "Niger", "", "NE", "NER", "562", ".ne", "NIG", "", "XOF", "227", "00", "", "",
-        ""}, // 166 Niger
-    {TodayKind::Same, "Nigeria", "Nigeria", "", "NG", "NGA", "566", ".ng", "NGR", "", "NGN", "234", "009", "", "0",
-        ""}, // 167 Nigeria
-    {TodayKind::Same, "Niue", "Niue", "", "NU", "NIU", "570", ".nu", "", "", "NZD", "683", "00", "", "",
-        ""}, // 168 Niue
-    {TodayKind::Same, "Norfolk Island", "Norfolk Island", "", "NF", "NFK", "574", ".nf", "", "", "AUD", "672", "00", "",
-        "", ""}, // 169 Norfolk Island
-    {TodayKind::Same, "Northern Mariana Islands", "Northern Mariana Islands", "", "MP", "MNP", "580", ".mp", "", "",
-        "USD", "1670", "011", "", "1", ""}, // 170 Northern Mariana Islands
-    {TodayKind::Same, "Norway", "Norway", "", "NO", "NOR", "578", ".no", "NOR", "", "NOK", "47", "00", "", "",
-        ""}, // 171 Norway
-    {TodayKind::Same, "Oman", "Oman", "", "OM", "OMN", "512", ".om", "OMA", "", "OMR", "968", "00", "", "",
-        ""}, // 172 Oman
-    {TodayKind::Same, "Pakistan", "Pakistan", "", "PK", "PAK", "586", ".pk", "PAK", "", "PKR", "92", "00", "", "0",
-        ""}, // 173 Pakistan
-    {TodayKind::Same, "Palau", "Palau", "", "PW", "PLW", "585", ".pw", "PLW", "", "USD", "680", "", "01[12]", "",
-        ""}, // 174 Palau
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 175 Palmyra Atoll
-    {TodayKind::Same, "Palestine, State of", "Palestinian Territories", "Palestine", "PS", "PSE", "275", ".ps", "PLE",
-        "", "ILS|JOD", "970", "00", "", "0", ""}, // 176 Palestinian Territory
-    {TodayKind::Same, "Panama", "Panama", "", "PA", "PAN", "591", ".pa", "PAN", "", "PAB|USD", "507", "00", "", "",
-        ""}, // 177 Panama
-    {TodayKind::Same, "Papua New Guinea", "Papua New Guinea", "", "PG", "PNG", "598", ".pg", "PNG", "", "PGK", "675",
-        "00", "00|140[1-3]", "", ""}, // 178 Papua New Guinea
-    {TodayKind::Same, "Paraguay", "Paraguay", "", "PY", "PRY", "600", ".py", "PAR", "", "PYG", "595", "00", "", "0",
-        ""}, // 179 Paraguay
-    {TodayKind::Same, "Peru", "Peru", "", "PE", "PER", "604", ".pe", "PER", "", "PEN", "51", "00",
-        "00|19(?:1[124]|77|90)00", "0", ""}, // 180 Peru
-    {TodayKind::Same, "Philippines", "Philippines", "", "PH", "PHL", "608", ".ph", "PHI", "", "PHP", "63", "00", "",
-        "0", ""}, // 181 Philippines
-    {TodayKind::NoSource, "Pitcairn", "Pitcairn Islands", "Pitcairn", "PN", "PCN", "612", ".pn", "", "", "NZD", "", "",
-        "", "", "reached by satellite telephone only: no numbering plan of its own"}, // 182 Pitcairn Island
-    {TodayKind::Same, "Poland", "Poland", "", "PL", "POL", "616", ".pl", "POL", "", "PLN", "48", "00", "", "",
-        ""}, // 183 Poland
-    {TodayKind::Same, "Portugal", "Portugal", "", "PT", "PRT", "620", ".pt", "POR", "", "EUR", "351", "00", "", "",
-        ""}, // 184 Portugal
-    {TodayKind::Same, "Puerto Rico", "Puerto Rico", "", "PR", "PRI", "630", ".pr", "PUR", "", "USD", "1787|1939", "011",
-        "", "1", ""}, // 185 Puerto Rico
-    {TodayKind::Same, "Qatar", "Qatar", "", "QA", "QAT", "634", ".qa", "QAT", "", "QAR", "974", "00", "", "",
-        ""}, // 186 Qatar
-    {TodayKind::Same, "Réunion", "Réunion", "", "RE", "REU", "638", ".re", "", "", "EUR", "262", "00", "", "0",
-        ""}, // 187 Reunion
-    {TodayKind::Same, "Romania", "Romania", "", "RO", "ROU", "642", ".ro", "ROU", "", "RON", "40", "00", "", "0",
-        ""}, // 188 Romania
-    {TodayKind::Same, "Russian Federation", "Russia", "", "RU", "RUS", "643", ".ru", "RUS", "", "RUB", "7", "8~10", "",
-        "8", ""}, // 189 Russia
-    {TodayKind::Same, "Rwanda", "Rwanda", "", "RW", "RWA", "646", ".rw", "RWA", "", "RWF", "250", "00", "", "0",
-        ""}, // 190 Rwanda
-    {TodayKind::Same, "Saint Helena, Ascension and Tristan da Cunha", "St. Helena", "", "SH", "SHN", "654", ".sh", "",
-        "", "SHP", "290", "00", "", "", ""}, // 191 Saint Helena
-    {TodayKind::Same, "Saint Kitts and Nevis", "St. Kitts & Nevis", "", "KN", "KNA", "659", ".kn", "SKN", "", "XCD",
-        "1869", "011", "", "1", ""}, // 192 Saint Kitts And Nevis
-    {TodayKind::Same, "Saint Lucia", "St. Lucia", "", "LC", "LCA", "662", ".lc", "LCA", "", "XCD", "1758", "011", "",
-        "1", ""}, // 193 Saint Lucia
-    {TodayKind::Same, "Saint Pierre and Miquelon", "St. Pierre & Miquelon", "", "PM", "SPM", "666", ".pm", "", "",
-        "EUR", "508", "00", "", "0", ""}, // 194 Saint Pierre and Miquelon
-    {TodayKind::Same, "Saint Vincent and the Grenadines", "St. Vincent & Grenadines", "", "VC", "VCT", "670", ".vc",
-        "VIN", "", "XCD", "1784", "011", "", "1", ""}, // 195 Saint Vincent and the Grenadines
-    {TodayKind::Same, "Samoa", "Samoa", "", "WS", "WSM", "882", ".ws", "SAM", "", "WST", "685", "0", "", "",
-        ""}, // 196 Samoa
-    {TodayKind::Same, "San Marino", "San Marino", "", "SM", "SMR", "674", ".sm", "SMR", "", "EUR", "378", "00", "", "",
-        ""}, // 197 San Marino
-    {TodayKind::Same, "Sao Tome and Principe", "São Tomé & Príncipe", "", "ST", "STP", "678", ".st", "STP", "", "STN",
-        "239", "00", "", "", ""}, // 198 Sao Tome And Principe
-    {TodayKind::Same, "Saudi Arabia", "Saudi Arabia", "", "SA", "SAU", "682", ".sa", "KSA", "", "SAR", "966", "00", "",
-        "0", ""}, // 199 Saudi Arabia
-    {TodayKind::Same, "Senegal", "Senegal", "", "SN", "SEN", "686", ".sn", "SEN", "", "XOF", "221", "00", "", "",
-        ""}, // 200 Senegal
-    {TodayKind::Dissolved, "Serbia|Montenegro", "Serbia|Montenegro", "", "RS|ME", "SRB|MNE", "688|499", ".rs|.me",
-        "SRB|MNE", "", "RSD|EUR", "381|382", "00", "", "0",
-        "split into Serbia and Montenegro (CS withdrawn 2006-09-26)"}, // 201 Serbia and Montenegro
-    {TodayKind::Same, "Seychelles", "Seychelles", "", "SC", "SYC", "690", ".sc", "SEY", "", "SCR", "248", "00",
-        "010|0[0-2]", "", ""}, // 202 Seychelles
-    {TodayKind::Same, "Sierra Leone", "Sierra Leone", "", "SL", "SLE", "694", ".sl", "SLE", "", "SLE", "232", "00", "",
-        "0", ""}, // 203 Sierra Leone
-    {TodayKind::Same, "Singapore", "Singapore", "", "SG", "SGP", "702", ".sg", "SGP", "", "SGD", "65", "", "0[0-3]\\d",
-        "", ""}, // 204 Singapore
-    {TodayKind::Same, "Slovakia", "Slovakia", "", "SK", "SVK", "703", ".sk", "SVK", "", "EUR", "421", "00", "", "0",
-        ""}, // 205 Slovakia
-    {TodayKind::Same, "Slovenia", "Slovenia", "", "SI", "SVN", "705", ".si", "SLO", "", "EUR", "386", "00",
-        "00|10(?:22|66|88|99)", "0", ""}, // 206 Slovenia
-    {TodayKind::Same, "Solomon Islands", "Solomon Islands", "", "SB", "SLB", "090", ".sb", "SOL", "", "SBD", "677", "",
-        "0[01]", "", ""}, // 207 Solomon Islands
-    {TodayKind::Same, "Somalia", "Somalia", "", "SO", "SOM", "706", ".so", "SOM", "", "SOS", "252", "00", "", "0",
-        ""}, // 208 Somalia
-    {TodayKind::Same, "South Africa", "South Africa", "", "ZA", "ZAF", "710", ".za", "RSA", "", "ZAR", "27", "00", "",
-        "0", ""}, // 209 South Africa
-    {TodayKind::NoSource, "South Georgia and the South Sandwich Islands", "South Georgia & South Sandwich Islands", "",
-        "GS", "SGS", "239", ".gs", "", "", "GBP", "", "", "", "",
-        "no permanent population: no telephone numbering plan of its own"}, // 210 South Georgia
-    {TodayKind::Same, "Spain", "Spain", "", "ES", "ESP", "724", ".es", "ESP", "", "EUR", "34", "00", "", "",
-        ""}, // 211 Spain
-    {TodayKind::Same, "Sri Lanka", "Sri Lanka", "", "LK", "LKA", "144", ".lk", "SRI", "", "LKR", "94", "00", "", "0",
-        ""}, // 212 Sri Lanka
-    {TodayKind::Same, "Sudan", "Sudan", "", "SD", "SDN", "729", ".sd", "SUD", "", "SDG", "249", "00", "", "0",
-        ""}, // 213 Sudan
-    {TodayKind::Same, "Suriname", "Suriname", "", "SR", "SUR", "740", ".sr", "SUR", "", "SRD", "597", "00", "", "",
-        ""}, // 214 Suriname
-    {TodayKind::Same, "Svalbard and Jan Mayen", "Svalbard & Jan Mayen", "", "SJ", "SJM", "744", ".sj", "", "", "NOK",
-        "47", "00", "", "", ""}, // 215 Svalbard
-    {TodayKind::Same, "Eswatini", "Eswatini", "", "SZ", "SWZ", "748", ".sz", "SWZ", "", "SZL", "268", "00", "", "",
-        ""}, // 216 Swaziland
-    {TodayKind::Same, "Sweden", "Sweden", "", "SE", "SWE", "752", ".se", "SWE", "", "SEK", "46", "00", "", "0",
-        ""}, // 217 Sweden
-    {TodayKind::Same, "Switzerland", "Switzerland", "", "CH", "CHE", "756", ".ch", "SUI", "", "CHF", "41", "00", "",
-        "0", ""}, // 218 Switzerland
-    {TodayKind::Same, "Syrian Arab Republic", "Syria", "Syria", "SY", "SYR", "760", ".sy", "SYR", "", "SYP", "963",
-        "00", "", "0", ""}, // 219 Syria
-    {TodayKind::Same, "Taiwan, Province of China", "Taiwan", "Taiwan", "TW", "TWN", "158", ".tw", "TPE", "", "TWD",
-        "886", "", "0(?:0[25-79]|19)", "0", ""}, // 220 Taiwan
-    {TodayKind::Same, "Tajikistan", "Tajikistan", "", "TJ", "TJK", "762", ".tj", "TJK", "", "TJS", "992", "8~10", "",
-        "", ""}, // 221 Tajikistan
-    {TodayKind::Same, "Tanzania, United Republic of", "Tanzania", "Tanzania", "TZ", "TZA", "834", ".tz", "TAN", "",
-        "TZS", "255", "", "00[056]", "0", ""}, // 222 Tanzania
-    {TodayKind::Same, "Thailand", "Thailand", "", "TH", "THA", "764", ".th", "THA", "", "THB", "66", "", "00[1-9]", "0",
-        ""}, // 223 Thailand
-    {TodayKind::Same, "Timor-Leste", "Timor-Leste", "", "TL", "TLS", "626", ".tl", "TLS", "", "USD", "670", "00", "",
-        "", ""}, // 224 Timor-Leste
-    {TodayKind::Same, "Togo", "Togo", "", "TG", "TGO", "768", ".tg", "TOG", "", "XOF", "228", "00", "", "",
-        ""}, // 225 Togo
-    {TodayKind::Same, "Tokelau", "Tokelau", "", "TK", "TKL", "772", ".tk", "", "", "NZD", "690", "00", "", "",
-        ""}, // 226 Tokelau
-    {TodayKind::Same, "Tonga", "Tonga", "", "TO", "TON", "776", ".to", "TGA", "", "TOP", "676", "00", "", "",
-        ""}, // 227 Tonga
-    {TodayKind::Same, "Trinidad and Tobago", "Trinidad & Tobago", "", "TT", "TTO", "780", ".tt", "TTO", "", "TTD",
-        "1868", "011", "", "1", ""}, // 228 Trinidad And Tobago
-    {TodayKind::Same, "Tunisia", "Tunisia", "", "TN", "TUN", "788", ".tn", "TUN", "", "TND", "216", "00", "", "",
-        ""}, // 229 Tunisia
-    {TodayKind::Same, "Türkiye", "Türkiye", "", "TR", "TUR", "792", ".tr", "TUR", "", "TRY", "90", "00", "", "0",
-        ""}, // 230 Turkey
-    {TodayKind::Same, "Turkmenistan", "Turkmenistan", "", "TM", "TKM", "795", ".tm", "TKM", "", "TMT", "993", "8~10",
-        "", "8", ""}, // 231 Turkmenistan
-    {TodayKind::Same, "Turks and Caicos Islands", "Turks & Caicos Islands", "", "TC", "TCA", "796", ".tc", "", "",
-        "USD", "1649", "011", "", "1", ""}, // 232 Turks And Caicos Islands
-    {TodayKind::Same, "Tuvalu", "Tuvalu", "", "TV", "TUV", "798", ".tv", "TUV", "", "AUD", "688", "00", "", "",
-        ""}, // 233 Tuvalu
-    {TodayKind::Same, "Uganda", "Uganda", "", "UG", "UGA", "800", ".ug", "UGA", "", "UGX", "256", "", "00[057]", "0",
-        ""}, // 234 Uganda
-    {TodayKind::Same, "Ukraine", "Ukraine", "", "UA", "UKR", "804", ".ua", "UKR", "", "UAH", "380", "0~0", "", "0",
-        ""}, // 235 Ukraine
-    {TodayKind::Same, "United Arab Emirates", "United Arab Emirates", "", "AE", "ARE", "784", ".ae", "UAE", "", "AED",
-        "971", "00", "", "0", ""}, // 236 United Arab Emirates
-    {TodayKind::Same, "United Kingdom", "United Kingdom", "UK", "GB", "GBR", "826", ".uk|.gb", "GBR", "", "GBP", "44",
-        "00", "", "0", ""}, // 237 United Kingdom
-    {TodayKind::Same, "United States", "United States", "US", "US", "USA", "840", ".us", "USA", "", "USD", "1", "011",
-        "", "1", ""}, // 238 United States
-    {TodayKind::Same, "Uruguay", "Uruguay", "", "UY", "URY", "858", ".uy", "URU", "", "UYU", "598", "00",
-        "0(?:0|1[3-9]\\d)", "0", ""}, // 239 Uruguay
-    {TodayKind::Same, "Uzbekistan", "Uzbekistan", "", "UZ", "UZB", "860", ".uz", "UZB", "", "UZS", "998", "00", "", "",
-        ""}, // 240 Uzbekistan
-    {TodayKind::Same, "Vanuatu", "Vanuatu", "", "VU", "VUT", "548", ".vu", "VAN", "", "VUV", "678", "00", "", "",
-        ""}, // 241 Vanuatu
-    {TodayKind::Same, "Venezuela, Bolivarian Republic of", "Venezuela", "Venezuela", "VE", "VEN", "862", ".ve", "VEN",
-        "", "VES", "58", "00", "", "0", ""}, // 242 Venezuela
-    {TodayKind::Same, "Viet Nam", "Vietnam", "Vietnam", "VN", "VNM", "704", ".vn", "VIE", "", "VND", "84", "00", "",
-        "0", ""}, // 243 Vietnam
-    {TodayKind::Same, "Virgin Islands, British", "British Virgin Islands", "", "VG", "VGB", "092", ".vg", "IVB", "",
-        "USD", "1284", "011", "", "1", ""}, // 244 Virgin Islands (British)
-    {TodayKind::Same, "Virgin Islands, U.S.", "U.S. Virgin Islands", "", "VI", "VIR", "850", ".vi", "ISV", "", "USD",
-        "1340", "011", "", "1", ""}, // 245 Virgin Islands
-    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "",
-        "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 246 Wake Island
-    {TodayKind::Same, "Wallis and Futuna", "Wallis & Futuna", "", "WF", "WLF", "876", ".wf", "", "", "XPF", "681", "00",
-        "", "", ""}, // 247 Wallis And Futuna
-    {TodayKind::PartOf, "Palestine, State of", "Palestinian Territories", "Palestine", "PS", "PSE", "275", ".ps", "PLE",
-        "", "ILS|JOD", "970", "00", "", "0",
-        "part of the State of Palestine entry (PS); WE is its FIPS code, not an ISO code"}, // 248 West Bank
-    {TodayKind::Same, "Western Sahara", "Western Sahara", "", "EH", "ESH", "732", "", "", "", "MAD", "212", "00", "",
-        "0", ""}, // 249 Western Sahara
-    {TodayKind::Same, "Yemen", "Yemen", "", "YE", "YEM", "887", ".ye", "YEM", "", "YER", "967", "00", "", "0",
-        ""}, // 250 Yemen
-    {TodayKind::Same, "Zambia", "Zambia", "", "ZM", "ZMB", "894", ".zm", "ZAM", "", "ZMW", "260", "00", "", "0",
-        ""}, // 251 Zambia
-    {TodayKind::Same, "Zimbabwe", "Zimbabwe", "", "ZW", "ZWE", "716", ".zw", "ZIM", "", "ZWG|USD", "263", "00", "", "0",
-        ""}, // 252 Zimbabwe
+    {TodayKind::Same, "Afghanistan", "Afghanistan", "", "AF", "AFG", "004", ".af", "AFG", "", "AFN", "93", "00", "", "0", ""}, // 0 Afghanistan
+    {TodayKind::Same, "Albania", "Albania", "", "AL", "ALB", "008", ".al", "ALB", "", "ALL", "355", "00", "", "0", ""}, // 1 Albania
+    {TodayKind::Same, "Algeria", "Algeria", "", "DZ", "DZA", "012", ".dz", "ALG", "", "DZD", "213", "00", "", "0", ""}, // 2 Algeria
+    {TodayKind::Same, "American Samoa", "American Samoa", "", "AS", "ASM", "016", ".as", "ASA", "", "USD", "1684", "011", "", "1", ""}, // 3 American Samoa
+    {TodayKind::Same, "Andorra", "Andorra", "", "AD", "AND", "020", ".ad", "AND", "", "EUR", "376", "00", "", "", ""}, // 4 Andorra
+    {TodayKind::Same, "Angola", "Angola", "", "AO", "AGO", "024", ".ao", "ANG", "", "AOA", "244", "00", "", "", ""}, // 5 Angola
+    {TodayKind::Same, "Anguilla", "Anguilla", "", "AI", "AIA", "660", ".ai", "", "", "XCD", "1264", "011", "", "1", ""}, // 6 Anguilla
+    {TodayKind::NoSource, "Antarctica", "Antarctica", "", "AQ", "ATA", "010", ".aq", "", "", "", "", "", "", "", "no permanent population: reached through the calling codes of the stations' countries"}, // 7 Antarctica
+    {TodayKind::Same, "Antigua and Barbuda", "Antigua & Barbuda", "", "AG", "ATG", "028", ".ag", "ANT", "", "XCD", "1268", "011", "", "1", ""}, // 8 Antigua And Barbuda
+    {TodayKind::Same, "Argentina", "Argentina", "", "AR", "ARG", "032", ".ar", "ARG", "", "ARS", "54", "00", "", "0", ""}, // 9 Argentina
+    {TodayKind::Same, "Armenia", "Armenia", "", "AM", "ARM", "051", ".am", "ARM", "", "AMD", "374", "00", "", "0", ""}, // 10 Armenia
+    {TodayKind::Same, "Aruba", "Aruba", "", "AW", "ABW", "533", ".aw", "ARU", "", "AWG", "297", "00", "", "", ""}, // 11 Aruba
+    {TodayKind::Same, "Australia", "Australia", "", "AU", "AUS", "036", ".au", "AUS", "", "AUD", "61", "0011", "001[14-689]|14(?:1[14]|34|4[17]|[56]6|7[47]|88)0011", "0", ""}, // 12 Australia
+    {TodayKind::Same, "Austria", "Austria", "", "AT", "AUT", "040", ".at", "AUT", "", "EUR", "43", "00", "", "0", ""}, // 13 Austria
+    {TodayKind::Same, "Azerbaijan", "Azerbaijan", "", "AZ", "AZE", "031", ".az", "AZE", "", "AZN", "994", "00", "", "0", ""}, // 14 Azerbaijan
+    {TodayKind::Same, "Bahamas", "Bahamas", "", "BS", "BHS", "044", ".bs", "BAH", "", "BSD", "1242", "011", "", "1", ""}, // 15 Bahamas
+    {TodayKind::Same, "Bahrain", "Bahrain", "", "BH", "BHR", "048", ".bh", "BRN", "", "BHD", "973", "00", "", "", ""}, // 16 Bahrain
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 17 Baker Island
+    {TodayKind::Same, "Bangladesh", "Bangladesh", "", "BD", "BGD", "050", ".bd", "BAN", "", "BDT", "880", "00", "", "0", ""}, // 18 Bangladesh
+    {TodayKind::Same, "Barbados", "Barbados", "", "BB", "BRB", "052", ".bb", "BAR", "", "BBD", "1246", "011", "", "1", ""}, // 19 Barbados
+    {TodayKind::Same, "Belarus", "Belarus", "", "BY", "BLR", "112", ".by", "BLR", "", "BYN", "375", "8~10", "", "8", ""}, // 20 Belarus
+    {TodayKind::Same, "Belgium", "Belgium", "", "BE", "BEL", "056", ".be", "BEL", "", "EUR", "32", "00", "", "0", ""}, // 21 Belgium
+    {TodayKind::Same, "Belize", "Belize", "", "BZ", "BLZ", "084", ".bz", "BIZ", "", "BZD", "501", "00", "", "", ""}, // 22 Belize
+    {TodayKind::Same, "Benin", "Benin", "", "BJ", "BEN", "204", ".bj", "BEN", "", "XOF", "229", "00", "", "", ""}, // 23 Benin
+    {TodayKind::Same, "Bermuda", "Bermuda", "", "BM", "BMU", "060", ".bm", "BER", "", "BMD", "1441", "011", "", "1", ""}, // 24 Bermuda
+    {TodayKind::Same, "Bhutan", "Bhutan", "", "BT", "BTN", "064", ".bt", "BHU", "", "BTN|INR", "975", "00", "", "", ""}, // 25 Bhutan
+    {TodayKind::Same, "Bolivia, Plurinational State of", "Bolivia", "Bolivia", "BO", "BOL", "068", ".bo", "BOL", "", "BOB", "591", "", "00(?:1\\d)?", "0", ""}, // 26 Bolivia
+    {TodayKind::Same, "Bosnia and Herzegovina", "Bosnia & Herzegovina", "Bosnia", "BA", "BIH", "070", ".ba", "BIH", "", "BAM", "387", "00", "", "0", ""}, // 27 Bosnia and Herzegovina
+    {TodayKind::Same, "Botswana", "Botswana", "", "BW", "BWA", "072", ".bw", "BOT", "", "BWP", "267", "00", "", "", ""}, // 28 Botswana
+    {TodayKind::NoSource, "Bouvet Island", "Bouvet Island", "", "BV", "BVT", "074", ".bv", "", "", "NOK", "", "", "", "", "uninhabited: no telephone numbering plan"}, // 29 Bouvet Island
+    {TodayKind::Same, "Brazil", "Brazil", "", "BR", "BRA", "076", ".br", "BRA", "", "BRL", "55", "", "00(?:1[245]|2[1-35]|31|4[13]|[56]5|99)", "0", ""}, // 30 Brazil
+    {TodayKind::Same, "British Indian Ocean Territory", "British Indian Ocean Territory", "", "IO", "IOT", "086", ".io", "", "", "USD", "246", "00", "", "", ""}, // 31 British Indian Ocean Territory
+    {TodayKind::Same, "Brunei Darussalam", "Brunei", "", "BN", "BRN", "096", ".bn", "BRU", "", "BND", "673", "00", "", "", ""}, // 32 Brunei
+    {TodayKind::Same, "Bulgaria", "Bulgaria", "", "BG", "BGR", "100", ".bg", "BUL", "", "EUR", "359", "00", "", "0", ""}, // 33 Bulgaria
+    {TodayKind::Same, "Burkina Faso", "Burkina Faso", "", "BF", "BFA", "854", ".bf", "BUR", "", "XOF", "226", "00", "", "", ""}, // 34 Burkina Faso
+    {TodayKind::Same, "Burundi", "Burundi", "", "BI", "BDI", "108", ".bi", "BDI", "", "BIF", "257", "00", "", "", ""}, // 35 Burundi
+    {TodayKind::Same, "Cambodia", "Cambodia", "", "KH", "KHM", "116", ".kh", "CAM", "", "KHR", "855", "", "00[14-9]", "0", ""}, // 36 Cambodia
+    {TodayKind::Same, "Cameroon", "Cameroon", "", "CM", "CMR", "120", ".cm", "CMR", "", "XAF", "237", "00", "", "", ""}, // 37 Cameroon
+    {TodayKind::Same, "Canada", "Canada", "", "CA", "CAN", "124", ".ca", "CAN", "", "CAD", "1", "011", "", "1", ""}, // 38 Canada
+    {TodayKind::Same, "Cabo Verde", "Cape Verde", "", "CV", "CPV", "132", ".cv", "CPV", "", "CVE", "238", "0", "", "", ""}, // 39 Cape Verde
+    {TodayKind::Same, "Cayman Islands", "Cayman Islands", "", "KY", "CYM", "136", ".ky", "CAY", "", "KYD", "1345", "011", "", "1", ""}, // 40 Cayman Islands
+    {TodayKind::Same, "Central African Republic", "Central African Republic", "", "CF", "CAF", "140", ".cf", "CAF", "", "XAF", "236", "00", "", "", ""}, // 41 Central African Republic
+    {TodayKind::Same, "Chad", "Chad", "", "TD", "TCD", "148", ".td", "CHA", "", "XAF", "235", "00", "00|16", "", ""}, // 42 Chad
+    {TodayKind::Same, "Chile", "Chile", "", "CL", "CHL", "152", ".cl", "CHI", "", "CLP", "56", "", "(?:0|1(?:1[0-69]|2[02-5]|5[13-58]|69|7[0167]|8[018]))0", "", ""}, // 43 Chile
+    {TodayKind::Same, "China", "China", "", "CN", "CHN", "156", ".cn", "CHN", "", "CNY", "86", "00", "00|1(?:[12]\\d|79)\\d\\d00", "0", ""}, // 44 China
+    {TodayKind::Same, "Christmas Island", "Christmas Island", "", "CX", "CXR", "162", ".cx", "", "", "AUD", "61", "0011", "001[14-689]|14(?:1[14]|34|4[17]|[56]6|7[47]|88)0011", "0", ""}, // 45 Christmas Island
+    {TodayKind::Same, "Cocos (Keeling) Islands", "Cocos (Keeling) Islands", "Cocos Islands", "CC", "CCK", "166", ".cc", "", "", "AUD", "61", "0011", "001[14-689]|14(?:1[14]|34|4[17]|[56]6|7[47]|88)0011", "0", ""}, // 46 Cocos (Keeling) Islands
+    {TodayKind::Same, "Colombia", "Colombia", "", "CO", "COL", "170", ".co", "COL", "", "COP", "57", "", "00(?:4(?:[14]4|56)|[579])", "0", ""}, // 47 Colombia
+    {TodayKind::Same, "Comoros", "Comoros", "", "KM", "COM", "174", ".km", "COM", "", "KMF", "269", "00", "", "", ""}, // 48 Comoros
+    {TodayKind::Same, "Congo", "Congo - Brazzaville", "", "CG", "COG", "178", ".cg", "CGO", "", "XAF", "242", "00", "", "", ""}, // 49 Congo
+    {TodayKind::Same, "Congo, The Democratic Republic of the", "Congo - Kinshasa", "", "CD", "COD", "180", ".cd", "COD", "", "CDF", "243", "00", "", "0", ""}, // 50 Congo, Democratic Republic of
+    {TodayKind::Same, "Cook Islands", "Cook Islands", "", "CK", "COK", "184", ".ck", "COK", "", "NZD", "682", "00", "", "", ""}, // 51 Cook Islands
+    {TodayKind::Same, "Costa Rica", "Costa Rica", "", "CR", "CRI", "188", ".cr", "CRC", "", "CRC", "506", "00", "", "", ""}, // 52 Costa Rica
+    {TodayKind::Same, "Côte d'Ivoire", "Côte d’Ivoire", "", "CI", "CIV", "384", ".ci", "CIV", "", "XOF", "225", "00", "", "", ""}, // 53 Cote D 'Ivoire
+    {TodayKind::Same, "Croatia", "Croatia", "", "HR", "HRV", "191", ".hr", "CRO", "", "EUR", "385", "00", "", "0", ""}, // 54 Croatia (Hrvatska)
+    {TodayKind::Same, "Cuba", "Cuba", "", "CU", "CUB", "192", ".cu", "CUB", "", "CUP", "53", "119", "", "0", ""}, // 55 Cuba
+    {TodayKind::Same, "Cyprus", "Cyprus", "", "CY", "CYP", "196", ".cy", "CYP", "", "EUR", "357", "00", "", "", ""}, // 56 Cyprus
+    {TodayKind::Same, "Czechia", "Czechia", "", "CZ", "CZE", "203", ".cz", "CZE", "", "CZK", "420", "00", "", "", ""}, // 57 Czech
+    {TodayKind::Same, "Denmark", "Denmark", "", "DK", "DNK", "208", ".dk", "DEN", "", "DKK", "45", "00", "", "", ""}, // 58 Denmark
+    {TodayKind::Same, "Djibouti", "Djibouti", "", "DJ", "DJI", "262", ".dj", "DJI", "", "DJF", "253", "00", "", "", ""}, // 59 Djibouti
+    {TodayKind::Same, "Dominica", "Dominica", "", "DM", "DMA", "212", ".dm", "DMA", "", "XCD", "1767", "011", "", "1", ""}, // 60 Dominica
+    {TodayKind::Same, "Dominican Republic", "Dominican Republic", "", "DO", "DOM", "214", ".do", "DOM", "", "DOP", "1809|1829|1849", "011", "", "1", ""}, // 61 Dominican Republic
+    {TodayKind::Same, "Ecuador", "Ecuador", "", "EC", "ECU", "218", ".ec", "ECU", "", "USD", "593", "00", "", "0", ""}, // 62 Ecuador
+    {TodayKind::Same, "Egypt", "Egypt", "", "EG", "EGY", "818", ".eg", "EGY", "", "EGP", "20", "00", "", "0", ""}, // 63 Egypt
+    {TodayKind::Same, "El Salvador", "El Salvador", "", "SV", "SLV", "222", ".sv", "ESA", "", "USD", "503", "00", "", "", ""}, // 64 El Salvador
+    {TodayKind::Same, "Equatorial Guinea", "Equatorial Guinea", "", "GQ", "GNQ", "226", ".gq", "GEQ", "", "XAF", "240", "00", "", "", ""}, // 65 Equatorial Guinea
+    {TodayKind::Same, "Eritrea", "Eritrea", "", "ER", "ERI", "232", ".er", "ERI", "", "ERN", "291", "00", "", "0", ""}, // 66 Eritrea
+    {TodayKind::Same, "Estonia", "Estonia", "", "EE", "EST", "233", ".ee", "EST", "", "EUR", "372", "00", "", "", ""}, // 67 Estonia
+    {TodayKind::Same, "Ethiopia", "Ethiopia", "", "ET", "ETH", "231", ".et", "ETH", "", "ETB", "251", "00", "", "0", ""}, // 68 Ethiopia
+    {TodayKind::Same, "Falkland Islands (Malvinas)", "Falkland Islands", "", "FK", "FLK", "238", ".fk", "", "", "FKP", "500", "00", "", "", ""}, // 69 Falkland Islands (Islas Malvinas)
+    {TodayKind::Same, "Faroe Islands", "Faroe Islands", "", "FO", "FRO", "234", ".fo", "", "world-countries none, country-data-list FAI", "DKK", "298", "00", "", "", ""}, // 70 Faroe Islands
+    {TodayKind::Same, "Fiji", "Fiji", "", "FJ", "FJI", "242", ".fj", "FIJ", "", "FJD", "679", "00", "0(?:0|52)", "", ""}, // 71 Fiji
+    {TodayKind::Same, "Finland", "Finland", "", "FI", "FIN", "246", ".fi", "FIN", "", "EUR", "358", "00", "00|99(?:[01469]|5(?:[14]1|3[23]|5[59]|77|88|9[09]))", "0", ""}, // 72 Finland
+    {TodayKind::Same, "France", "France", "", "FR", "FRA", "250", ".fr", "FRA", "", "EUR", "33", "00", "", "0", ""}, // 73 France
+    {TodayKind::Same, "French Guiana", "French Guiana", "", "GF", "GUF", "254", ".gf", "", "", "EUR", "594", "00", "", "0", ""}, // 74 French Guiana
+    {TodayKind::Same, "French Polynesia", "French Polynesia", "", "PF", "PYF", "258", ".pf", "", "", "XPF", "689", "00", "", "", ""}, // 75 French Polynesia
+    {TodayKind::NoSource, "French Southern Territories", "French Southern Territories", "", "TF", "ATF", "260", ".tf", "", "", "EUR", "", "", "", "", "no permanent population: no telephone numbering plan of its own"}, // 76 French Southern and Antarctic Lands
+    {TodayKind::Same, "Gabon", "Gabon", "", "GA", "GAB", "266", ".ga", "GAB", "", "XAF", "241", "00", "", "", ""}, // 77 Gabon
+    {TodayKind::Same, "Gambia", "Gambia", "", "GM", "GMB", "270", ".gm", "GAM", "", "GMD", "220", "00", "", "", ""}, // 78 Gambia
+    {TodayKind::PartOf, "Palestine, State of", "Palestinian Territories", "Palestine", "PS", "PSE", "275", ".ps", "PLE", "", "ILS|JOD", "970", "00", "", "0", "part of the State of Palestine entry (PS); GZ is its FIPS code, not an ISO code"}, // 79 Gaza Strip
+    {TodayKind::Same, "Georgia", "Georgia", "", "GE", "GEO", "268", ".ge", "GEO", "", "GEL", "995", "00", "", "0", ""}, // 80 Georgia
+    {TodayKind::Same, "Germany", "Germany", "", "DE", "DEU", "276", ".de", "GER", "", "EUR", "49", "00", "", "0", ""}, // 81 Germany
+    {TodayKind::Same, "Ghana", "Ghana", "", "GH", "GHA", "288", ".gh", "GHA", "", "GHS", "233", "00", "", "0", ""}, // 82 Ghana
+    {TodayKind::Same, "Gibraltar", "Gibraltar", "", "GI", "GIB", "292", ".gi", "", "", "GIP", "350", "00", "", "", ""}, // 83 Gibraltar
+    {TodayKind::Same, "Greece", "Greece", "", "GR", "GRC", "300", ".gr", "GRE", "", "EUR", "30", "00", "", "", ""}, // 84 Greece
+    {TodayKind::Same, "Greenland", "Greenland", "", "GL", "GRL", "304", ".gl", "", "", "DKK", "299", "00", "", "", ""}, // 85 Greenland
+    {TodayKind::Same, "Grenada", "Grenada", "", "GD", "GRD", "308", ".gd", "GRN", "", "XCD", "1473", "011", "", "1", ""}, // 86 Grenada
+    {TodayKind::Same, "Guadeloupe", "Guadeloupe", "", "GP", "GLP", "312", ".gp", "", "", "EUR", "590", "00", "", "0", ""}, // 87 Guadeloupe
+    {TodayKind::Same, "Guam", "Guam", "", "GU", "GUM", "316", ".gu", "GUM", "", "USD", "1671", "011", "", "1", ""}, // 88 Guam
+    {TodayKind::Same, "Guatemala", "Guatemala", "", "GT", "GTM", "320", ".gt", "GUA", "", "GTQ", "502", "00", "", "", ""}, // 89 Guatemala
+    {TodayKind::Same, "Guernsey", "Guernsey", "", "GG", "GGY", "831", ".gg", "", "world-countries none, country-data-list GCI", "GBP", "44", "00", "", "0", ""}, // 90 Guernsey
+    {TodayKind::Same, "Guinea", "Guinea", "", "GN", "GIN", "324", ".gn", "GUI", "", "GNF", "224", "00", "", "", ""}, // 91 Guinea
+    {TodayKind::Same, "Guinea-Bissau", "Guinea-Bissau", "", "GW", "GNB", "624", ".gw", "GBS", "", "XOF", "245", "00", "", "", ""}, // 92 Guinea - Bissau
+    {TodayKind::Same, "Guyana", "Guyana", "", "GY", "GUY", "328", ".gy", "GUY", "", "GYD", "592", "001", "", "", ""}, // 93 Guyana
+    {TodayKind::Same, "Haiti", "Haiti", "", "HT", "HTI", "332", ".ht", "HAI", "", "HTG|USD", "509", "00", "", "", ""}, // 94 Haiti
+    {TodayKind::NoSource, "Heard Island and McDonald Islands", "Heard & McDonald Islands", "", "HM", "HMD", "334", ".hm", "", "", "AUD", "", "", "", "", "uninhabited: no telephone numbering plan"}, // 95 Heard and McDonald Islands
+    {TodayKind::Same, "Holy See (Vatican City State)", "Vatican City", "", "VA", "VAT", "336", ".va", "", "", "EUR", "39", "00", "", "", ""}, // 96 Holy See (Vatican City)
+    {TodayKind::Same, "Honduras", "Honduras", "", "HN", "HND", "340", ".hn", "HON", "", "HNL", "504", "00", "", "", ""}, // 97 Honduras
+    {TodayKind::Same, "Hong Kong", "Hong Kong SAR China", "Hong Kong", "HK", "HKG", "344", ".hk", "HKG", "", "HKD", "852", "00", "00(?:30|5[09]|[126-9]?)", "", ""}, // 98 Hong Kong
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 99 Howland Island
+    {TodayKind::Same, "Hungary", "Hungary", "", "HU", "HUN", "348", ".hu", "HUN", "", "HUF", "36", "00", "", "06", ""}, // 100 Hungary
+    {TodayKind::Same, "Iceland", "Iceland", "", "IS", "ISL", "352", ".is", "ISL", "", "ISK", "354", "00", "00|1(?:0(?:01|[12]0)|100)", "", ""}, // 101 Iceland
+    {TodayKind::Same, "India", "India", "", "IN", "IND", "356", ".in", "IND", "", "INR", "91", "00", "", "0", ""}, // 102 India
+    {TodayKind::Same, "Indonesia", "Indonesia", "", "ID", "IDN", "360", ".id", "INA", "", "IDR", "62", "", "00[89]", "0", ""}, // 103 Indonesia
+    {TodayKind::Same, "Iran, Islamic Republic of", "Iran", "Iran", "IR", "IRN", "364", ".ir", "IRI", "", "IRR", "98", "00", "", "0", ""}, // 104 Iran
+    {TodayKind::Same, "Iraq", "Iraq", "", "IQ", "IRQ", "368", ".iq", "IRQ", "", "IQD", "964", "00", "", "0", ""}, // 105 Iraq
+    {TodayKind::Same, "Ireland", "Ireland", "", "IE", "IRL", "372", ".ie", "IRL", "", "EUR", "353", "00", "", "0", ""}, // 106 Ireland
+    {TodayKind::Same, "Israel", "Israel", "", "IL", "ISR", "376", ".il", "ISR", "", "ILS", "972", "", "0(?:0|1(?:05|[2-9]))", "0", ""}, // 107 Israel
+    {TodayKind::Same, "Italy", "Italy", "", "IT", "ITA", "380", ".it", "ITA", "", "EUR", "39", "00", "", "", ""}, // 108 Italy
+    {TodayKind::Same, "Jamaica", "Jamaica", "", "JM", "JAM", "388", ".jm", "JAM", "", "JMD", "1658|1876", "011", "", "1", ""}, // 109 Jamaica
+    {TodayKind::PartOf, "Svalbard and Jan Mayen", "Svalbard & Jan Mayen", "", "SJ", "SJM", "744", ".sj", "", "", "NOK", "47", "00", "", "", "part of the Svalbard and Jan Mayen entry (SJ), whose codes the Svalbard row holds"}, // 110 Jan Mayen
+    {TodayKind::Same, "Japan", "Japan", "", "JP", "JPN", "392", ".jp", "JPN", "", "JPY", "81", "010", "", "0", ""}, // 111 Japan
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 112 Jarvis Island
+    {TodayKind::Same, "Jersey", "Jersey", "", "JE", "JEY", "832", ".je", "", "world-countries none, country-data-list JCI", "GBP", "44", "00", "", "0", ""}, // 113 Jersey
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 114 Johnston Atoll
+    {TodayKind::Same, "Jordan", "Jordan", "", "JO", "JOR", "400", ".jo", "JOR", "", "JOD", "962", "00", "", "0", ""}, // 115 Jordan
+    {TodayKind::Same, "Kazakhstan", "Kazakhstan", "", "KZ", "KAZ", "398", ".kz", "KAZ", "", "KZT", "7", "8~10", "", "8", ""}, // 116 Kazakhstan
+    {TodayKind::Same, "Kenya", "Kenya", "", "KE", "KEN", "404", ".ke", "KEN", "", "KES", "254", "000", "", "0", ""}, // 117 Kenya
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 118 Kingman Reef
+    {TodayKind::Same, "Kiribati", "Kiribati", "", "KI", "KIR", "296", ".ki", "KIR", "", "AUD", "686", "00", "", "0", ""}, // 119 Kiribati
+    {TodayKind::Same, "Korea, Democratic People's Republic of", "North Korea", "North Korea", "KP", "PRK", "408", ".kp", "PRK", "", "KPW", "850", "", "00|99", "0", ""}, // 120 Korea, North
+    {TodayKind::Same, "Korea, Republic of", "South Korea", "South Korea", "KR", "KOR", "410", ".kr", "KOR", "", "KRW", "82", "", "00(?:[125689]|3(?:[46]5|91)|7(?:00|27|3|55|6[126]))", "0", ""}, // 121 Korea
+    {TodayKind::Same, "Kuwait", "Kuwait", "", "KW", "KWT", "414", ".kw", "KUW", "", "KWD", "965", "00", "", "", ""}, // 122 Kuwait
+    {TodayKind::Same, "Kyrgyzstan", "Kyrgyzstan", "", "KG", "KGZ", "417", ".kg", "KGZ", "", "KGS", "996", "00", "", "0", ""}, // 123 Kyrgyzstan
+    {TodayKind::Same, "Lao People's Democratic Republic", "Laos", "Laos", "LA", "LAO", "418", ".la", "LAO", "", "LAK", "856", "00", "", "0", ""}, // 124 Laos
+    {TodayKind::Same, "Latvia", "Latvia", "", "LV", "LVA", "428", ".lv", "LAT", "", "EUR", "371", "00", "", "", ""}, // 125 Latvia
+    {TodayKind::Same, "Lebanon", "Lebanon", "", "LB", "LBN", "422", ".lb", "", "world-countries LBN, country-data-list LIB", "LBP", "961", "00", "", "0", ""}, // 126 Lebanon
+    {TodayKind::Same, "Lesotho", "Lesotho", "", "LS", "LSO", "426", ".ls", "LES", "", "ZAR|LSL", "266", "00", "", "", ""}, // 127 Lesotho
+    {TodayKind::Same, "Liberia", "Liberia", "", "LR", "LBR", "430", ".lr", "LBR", "", "LRD", "231", "00", "", "0", ""}, // 128 Liberia
+    {TodayKind::Same, "Libya", "Libya", "", "LY", "LBY", "434", ".ly", "LBA", "", "LYD", "218", "00", "", "0", ""}, // 129 Libya
+    {TodayKind::Same, "Liechtenstein", "Liechtenstein", "", "LI", "LIE", "438", ".li", "LIE", "", "CHF", "423", "00", "", "0", ""}, // 130 Liechtenstein
+    {TodayKind::Same, "Lithuania", "Lithuania", "", "LT", "LTU", "440", ".lt", "LTU", "", "EUR", "370", "00", "", "0", ""}, // 131 Lithuania
+    {TodayKind::Same, "Luxembourg", "Luxembourg", "", "LU", "LUX", "442", ".lu", "LUX", "", "EUR", "352", "00", "", "", ""}, // 132 Luxembourg
+    {TodayKind::Same, "Macao", "Macao SAR China", "Macao", "MO", "MAC", "446", ".mo", "", "world-countries none, country-data-list MAC", "MOP", "853", "00", "", "", ""}, // 133 Macao
+    {TodayKind::Same, "North Macedonia", "North Macedonia", "", "MK", "MKD", "807", ".mk", "MKD", "", "MKD", "389", "00", "", "0", ""}, // 134 Macedonia, The Former Republic of Yugoslav
+    {TodayKind::Same, "Madagascar", "Madagascar", "", "MG", "MDG", "450", ".mg", "MAD", "", "MGA", "261", "00", "", "0", ""}, // 135 Madagascar
+    {TodayKind::Same, "Malawi", "Malawi", "", "MW", "MWI", "454", ".mw", "MAW", "", "MWK", "265", "00", "", "0", ""}, // 136 Malawi
+    {TodayKind::Same, "Malaysia", "Malaysia", "", "MY", "MYS", "458", ".my", "MAS", "", "MYR", "60", "00", "", "0", ""}, // 137 Malaysia
+    {TodayKind::Same, "Maldives", "Maldives", "", "MV", "MDV", "462", ".mv", "MDV", "", "MVR", "960", "00", "0(?:0|19)", "", ""}, // 138 Maldives
+    {TodayKind::Same, "Mali", "Mali", "", "ML", "MLI", "466", ".ml", "MLI", "", "XOF", "223", "00", "", "", ""}, // 139 Mali
+    {TodayKind::Same, "Malta", "Malta", "", "MT", "MLT", "470", ".mt", "MLT", "", "EUR", "356", "00", "", "", ""}, // 140 Malta
+    {TodayKind::Same, "Isle of Man", "Isle of Man", "", "IM", "IMN", "833", ".im", "", "", "GBP", "44", "00", "", "0", ""}, // 141 Man, Isle of
+    {TodayKind::Same, "Marshall Islands", "Marshall Islands", "", "MH", "MHL", "584", ".mh", "MHL", "", "USD", "692", "011", "", "1", ""}, // 142 Marshall Islands
+    {TodayKind::Same, "Martinique", "Martinique", "", "MQ", "MTQ", "474", ".mq", "", "", "EUR", "596", "00", "", "0", ""}, // 143 Martinique
+    {TodayKind::Same, "Mauritania", "Mauritania", "", "MR", "MRT", "478", ".mr", "MTN", "", "MRU", "222", "00", "", "", ""}, // 144 Mauritania
+    {TodayKind::Same, "Mauritius", "Mauritius", "", "MU", "MUS", "480", ".mu", "MRI", "", "MUR", "230", "020", "0(?:0|[24-7]0|3[03])", "", ""}, // 145 Mauritius
+    {TodayKind::Same, "Mayotte", "Mayotte", "", "YT", "MYT", "175", ".yt", "", "", "EUR", "262", "00", "", "0", ""}, // 146 Mayotte
+    {TodayKind::Same, "Mexico", "Mexico", "", "MX", "MEX", "484", ".mx", "MEX", "", "MXN", "52", "00", "0[09]", "", ""}, // 147 Mexico
+    {TodayKind::Same, "Micronesia, Federated States of", "Micronesia", "", "FM", "FSM", "583", ".fm", "FSM", "", "USD", "691", "00", "", "", ""}, // 148 Micronesia
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 149 Midway Islands
+    {TodayKind::Same, "Moldova, Republic of", "Moldova", "Moldova", "MD", "MDA", "498", ".md", "MDA", "", "MDL", "373", "00", "", "0", ""}, // 150 Moldova
+    {TodayKind::Same, "Monaco", "Monaco", "", "MC", "MCO", "492", ".mc", "MON", "", "EUR", "377", "00", "", "0", ""}, // 151 Monaco
+    {TodayKind::Same, "Mongolia", "Mongolia", "", "MN", "MNG", "496", ".mn", "MGL", "", "MNT", "976", "001", "", "0", ""}, // 152 Mongolia
+    {TodayKind::Same, "Montserrat", "Montserrat", "", "MS", "MSR", "500", ".ms", "", "", "XCD", "1664", "011", "", "1", ""}, // 153 Montserrat
+    {TodayKind::Same, "Morocco", "Morocco", "", "MA", "MAR", "504", ".ma", "MAR", "", "MAD", "212", "00", "", "0", ""}, // 154 Morocco
+    {TodayKind::Same, "Mozambique", "Mozambique", "", "MZ", "MOZ", "508", ".mz", "MOZ", "", "MZN", "258", "00", "", "", ""}, // 155 Mozambique
+    {TodayKind::Same, "Myanmar", "Myanmar (Burma)", "Myanmar", "MM", "MMR", "104", ".mm", "MYA", "", "MMK", "95", "00", "", "0", ""}, // 156 Myanmar
+    {TodayKind::Same, "Namibia", "Namibia", "", "NA", "NAM", "516", ".na", "NAM", "", "NAD|ZAR", "264", "00", "", "0", ""}, // 157 Namibia
+    {TodayKind::Same, "Nauru", "Nauru", "", "NR", "NRU", "520", ".nr", "NRU", "", "AUD", "674", "00", "", "", ""}, // 158 Nauru
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM); uninhabited, no telephone service"}, // 159 Navassa Island
+    {TodayKind::Same, "Nepal", "Nepal", "", "NP", "NPL", "524", ".np", "NEP", "", "NPR", "977", "00", "", "0", ""}, // 160 Nepal
+    {TodayKind::Same, "Netherlands", "Netherlands", "", "NL", "NLD", "528", ".nl", "NED", "", "EUR", "31", "00", "", "0", ""}, // 161 Netherlands
+    {TodayKind::Dissolved, "Curaçao|Sint Maarten (Dutch part)|Bonaire, Sint Eustatius and Saba", "Curaçao|Sint Maarten|Caribbean Netherlands", "", "CW|SX|BQ", "CUW|SXM|BES", "531|534|535", ".cw|.sx", "", "", "XCG|USD", "599|1721", "00|011", "", "1", "dissolved into Curaçao, Sint Maarten and Caribbean Netherlands (AN withdrawn 2010-12-15)"}, // 162 Netherlands Antilles
+    {TodayKind::Same, "New Caledonia", "New Caledonia", "", "NC", "NCL", "540", ".nc", "", "", "XPF", "687", "00", "", "", ""}, // 163 New Caledonia
+    {TodayKind::Same, "New Zealand", "New Zealand", "", "NZ", "NZL", "554", ".nz", "NZL", "", "NZD", "64", "00", "0(?:0|161)", "0", ""}, // 164 New Zealand
+    {TodayKind::Same, "Nicaragua", "Nicaragua", "", "NI", "NIC", "558", ".ni", "NCA", "", "NIO", "505", "00", "", "", ""}, // 165 Nicaragua
+    {TodayKind::Same, "Niger", "Niger", "", "NE", "NER", "562", ".ne", "NIG", "", "XOF", "227", "00", "", "", ""}, // 166 Niger
+    {TodayKind::Same, "Nigeria", "Nigeria", "", "NG", "NGA", "566", ".ng", "NGR", "", "NGN", "234", "009", "", "0", ""}, // 167 Nigeria
+    {TodayKind::Same, "Niue", "Niue", "", "NU", "NIU", "570", ".nu", "", "", "NZD", "683", "00", "", "", ""}, // 168 Niue
+    {TodayKind::Same, "Norfolk Island", "Norfolk Island", "", "NF", "NFK", "574", ".nf", "", "", "AUD", "672", "00", "", "", ""}, // 169 Norfolk Island
+    {TodayKind::Same, "Northern Mariana Islands", "Northern Mariana Islands", "", "MP", "MNP", "580", ".mp", "", "", "USD", "1670", "011", "", "1", ""}, // 170 Northern Mariana Islands
+    {TodayKind::Same, "Norway", "Norway", "", "NO", "NOR", "578", ".no", "NOR", "", "NOK", "47", "00", "", "", ""}, // 171 Norway
+    {TodayKind::Same, "Oman", "Oman", "", "OM", "OMN", "512", ".om", "OMA", "", "OMR", "968", "00", "", "", ""}, // 172 Oman
+    {TodayKind::Same, "Pakistan", "Pakistan", "", "PK", "PAK", "586", ".pk", "PAK", "", "PKR", "92", "00", "", "0", ""}, // 173 Pakistan
+    {TodayKind::Same, "Palau", "Palau", "", "PW", "PLW", "585", ".pw", "PLW", "", "USD", "680", "", "01[12]", "", ""}, // 174 Palau
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 175 Palmyra Atoll
+    {TodayKind::Same, "Palestine, State of", "Palestinian Territories", "Palestine", "PS", "PSE", "275", ".ps", "PLE", "", "ILS|JOD", "970", "00", "", "0", ""}, // 176 Palestinian Territory
+    {TodayKind::Same, "Panama", "Panama", "", "PA", "PAN", "591", ".pa", "PAN", "", "PAB|USD", "507", "00", "", "", ""}, // 177 Panama
+    {TodayKind::Same, "Papua New Guinea", "Papua New Guinea", "", "PG", "PNG", "598", ".pg", "PNG", "", "PGK", "675", "00", "00|140[1-3]", "", ""}, // 178 Papua New Guinea
+    {TodayKind::Same, "Paraguay", "Paraguay", "", "PY", "PRY", "600", ".py", "PAR", "", "PYG", "595", "00", "", "0", ""}, // 179 Paraguay
+    {TodayKind::Same, "Peru", "Peru", "", "PE", "PER", "604", ".pe", "PER", "", "PEN", "51", "00", "00|19(?:1[124]|77|90)00", "0", ""}, // 180 Peru
+    {TodayKind::Same, "Philippines", "Philippines", "", "PH", "PHL", "608", ".ph", "PHI", "", "PHP", "63", "00", "", "0", ""}, // 181 Philippines
+    {TodayKind::NoSource, "Pitcairn", "Pitcairn Islands", "Pitcairn", "PN", "PCN", "612", ".pn", "", "", "NZD", "", "", "", "", "reached by satellite telephone only: no numbering plan of its own"}, // 182 Pitcairn Island
+    {TodayKind::Same, "Poland", "Poland", "", "PL", "POL", "616", ".pl", "POL", "", "PLN", "48", "00", "", "", ""}, // 183 Poland
+    {TodayKind::Same, "Portugal", "Portugal", "", "PT", "PRT", "620", ".pt", "POR", "", "EUR", "351", "00", "", "", ""}, // 184 Portugal
+    {TodayKind::Same, "Puerto Rico", "Puerto Rico", "", "PR", "PRI", "630", ".pr", "PUR", "", "USD", "1787|1939", "011", "", "1", ""}, // 185 Puerto Rico
+    {TodayKind::Same, "Qatar", "Qatar", "", "QA", "QAT", "634", ".qa", "QAT", "", "QAR", "974", "00", "", "", ""}, // 186 Qatar
+    {TodayKind::Same, "Réunion", "Réunion", "", "RE", "REU", "638", ".re", "", "", "EUR", "262", "00", "", "0", ""}, // 187 Reunion
+    {TodayKind::Same, "Romania", "Romania", "", "RO", "ROU", "642", ".ro", "ROU", "", "RON", "40", "00", "", "0", ""}, // 188 Romania
+    {TodayKind::Same, "Russian Federation", "Russia", "", "RU", "RUS", "643", ".ru", "RUS", "", "RUB", "7", "8~10", "", "8", ""}, // 189 Russia
+    {TodayKind::Same, "Rwanda", "Rwanda", "", "RW", "RWA", "646", ".rw", "RWA", "", "RWF", "250", "00", "", "0", ""}, // 190 Rwanda
+    {TodayKind::Same, "Saint Helena, Ascension and Tristan da Cunha", "St. Helena", "", "SH", "SHN", "654", ".sh", "", "", "SHP", "290", "00", "", "", ""}, // 191 Saint Helena
+    {TodayKind::Same, "Saint Kitts and Nevis", "St. Kitts & Nevis", "", "KN", "KNA", "659", ".kn", "SKN", "", "XCD", "1869", "011", "", "1", ""}, // 192 Saint Kitts And Nevis
+    {TodayKind::Same, "Saint Lucia", "St. Lucia", "", "LC", "LCA", "662", ".lc", "LCA", "", "XCD", "1758", "011", "", "1", ""}, // 193 Saint Lucia
+    {TodayKind::Same, "Saint Pierre and Miquelon", "St. Pierre & Miquelon", "", "PM", "SPM", "666", ".pm", "", "", "EUR", "508", "00", "", "0", ""}, // 194 Saint Pierre and Miquelon
+    {TodayKind::Same, "Saint Vincent and the Grenadines", "St. Vincent & Grenadines", "", "VC", "VCT", "670", ".vc", "VIN", "", "XCD", "1784", "011", "", "1", ""}, // 195 Saint Vincent and the Grenadines
+    {TodayKind::Same, "Samoa", "Samoa", "", "WS", "WSM", "882", ".ws", "SAM", "", "WST", "685", "0", "", "", ""}, // 196 Samoa
+    {TodayKind::Same, "San Marino", "San Marino", "", "SM", "SMR", "674", ".sm", "SMR", "", "EUR", "378", "00", "", "", ""}, // 197 San Marino
+    {TodayKind::Same, "Sao Tome and Principe", "São Tomé & Príncipe", "", "ST", "STP", "678", ".st", "STP", "", "STN", "239", "00", "", "", ""}, // 198 Sao Tome And Principe
+    {TodayKind::Same, "Saudi Arabia", "Saudi Arabia", "", "SA", "SAU", "682", ".sa", "KSA", "", "SAR", "966", "00", "", "0", ""}, // 199 Saudi Arabia
+    {TodayKind::Same, "Senegal", "Senegal", "", "SN", "SEN", "686", ".sn", "SEN", "", "XOF", "221", "00", "", "", ""}, // 200 Senegal
+    {TodayKind::Dissolved, "Serbia|Montenegro", "Serbia|Montenegro", "", "RS|ME", "SRB|MNE", "688|499", ".rs|.me", "SRB|MNE", "", "RSD|EUR", "381|382", "00", "", "0", "split into Serbia and Montenegro (CS withdrawn 2006-09-26)"}, // 201 Serbia and Montenegro
+    {TodayKind::Same, "Seychelles", "Seychelles", "", "SC", "SYC", "690", ".sc", "SEY", "", "SCR", "248", "00", "010|0[0-2]", "", ""}, // 202 Seychelles
+    {TodayKind::Same, "Sierra Leone", "Sierra Leone", "", "SL", "SLE", "694", ".sl", "SLE", "", "SLE", "232", "00", "", "0", ""}, // 203 Sierra Leone
+    {TodayKind::Same, "Singapore", "Singapore", "", "SG", "SGP", "702", ".sg", "SGP", "", "SGD", "65", "", "0[0-3]\\d", "", ""}, // 204 Singapore
+    {TodayKind::Same, "Slovakia", "Slovakia", "", "SK", "SVK", "703", ".sk", "SVK", "", "EUR", "421", "00", "", "0", ""}, // 205 Slovakia
+    {TodayKind::Same, "Slovenia", "Slovenia", "", "SI", "SVN", "705", ".si", "SLO", "", "EUR", "386", "00", "00|10(?:22|66|88|99)", "0", ""}, // 206 Slovenia
+    {TodayKind::Same, "Solomon Islands", "Solomon Islands", "", "SB", "SLB", "090", ".sb", "SOL", "", "SBD", "677", "", "0[01]", "", ""}, // 207 Solomon Islands
+    {TodayKind::Same, "Somalia", "Somalia", "", "SO", "SOM", "706", ".so", "SOM", "", "SOS", "252", "00", "", "0", ""}, // 208 Somalia
+    {TodayKind::Same, "South Africa", "South Africa", "", "ZA", "ZAF", "710", ".za", "RSA", "", "ZAR", "27", "00", "", "0", ""}, // 209 South Africa
+    {TodayKind::NoSource, "South Georgia and the South Sandwich Islands", "South Georgia & South Sandwich Islands", "", "GS", "SGS", "239", ".gs", "", "", "GBP", "", "", "", "", "no permanent population: no telephone numbering plan of its own"}, // 210 South Georgia
+    {TodayKind::Same, "Spain", "Spain", "", "ES", "ESP", "724", ".es", "ESP", "", "EUR", "34", "00", "", "", ""}, // 211 Spain
+    {TodayKind::Same, "Sri Lanka", "Sri Lanka", "", "LK", "LKA", "144", ".lk", "SRI", "", "LKR", "94", "00", "", "0", ""}, // 212 Sri Lanka
+    {TodayKind::Same, "Sudan", "Sudan", "", "SD", "SDN", "729", ".sd", "SUD", "", "SDG", "249", "00", "", "0", ""}, // 213 Sudan
+    {TodayKind::Same, "Suriname", "Suriname", "", "SR", "SUR", "740", ".sr", "SUR", "", "SRD", "597", "00", "", "", ""}, // 214 Suriname
+    {TodayKind::Same, "Svalbard and Jan Mayen", "Svalbard & Jan Mayen", "", "SJ", "SJM", "744", ".sj", "", "", "NOK", "47", "00", "", "", ""}, // 215 Svalbard
+    {TodayKind::Same, "Eswatini", "Eswatini", "", "SZ", "SWZ", "748", ".sz", "SWZ", "", "SZL", "268", "00", "", "", ""}, // 216 Swaziland
+    {TodayKind::Same, "Sweden", "Sweden", "", "SE", "SWE", "752", ".se", "SWE", "", "SEK", "46", "00", "", "0", ""}, // 217 Sweden
+    {TodayKind::Same, "Switzerland", "Switzerland", "", "CH", "CHE", "756", ".ch", "SUI", "", "CHF", "41", "00", "", "0", ""}, // 218 Switzerland
+    {TodayKind::Same, "Syrian Arab Republic", "Syria", "Syria", "SY", "SYR", "760", ".sy", "SYR", "", "SYP", "963", "00", "", "0", ""}, // 219 Syria
+    {TodayKind::Same, "Taiwan, Province of China", "Taiwan", "Taiwan", "TW", "TWN", "158", ".tw", "TPE", "", "TWD", "886", "", "0(?:0[25-79]|19)", "0", ""}, // 220 Taiwan
+    {TodayKind::Same, "Tajikistan", "Tajikistan", "", "TJ", "TJK", "762", ".tj", "TJK", "", "TJS", "992", "8~10", "", "", ""}, // 221 Tajikistan
+    {TodayKind::Same, "Tanzania, United Republic of", "Tanzania", "Tanzania", "TZ", "TZA", "834", ".tz", "TAN", "", "TZS", "255", "", "00[056]", "0", ""}, // 222 Tanzania
+    {TodayKind::Same, "Thailand", "Thailand", "", "TH", "THA", "764", ".th", "THA", "", "THB", "66", "", "00[1-9]", "0", ""}, // 223 Thailand
+    {TodayKind::Same, "Timor-Leste", "Timor-Leste", "", "TL", "TLS", "626", ".tl", "TLS", "", "USD", "670", "00", "", "", ""}, // 224 Timor-Leste
+    {TodayKind::Same, "Togo", "Togo", "", "TG", "TGO", "768", ".tg", "TOG", "", "XOF", "228", "00", "", "", ""}, // 225 Togo
+    {TodayKind::Same, "Tokelau", "Tokelau", "", "TK", "TKL", "772", ".tk", "", "", "NZD", "690", "00", "", "", ""}, // 226 Tokelau
+    {TodayKind::Same, "Tonga", "Tonga", "", "TO", "TON", "776", ".to", "TGA", "", "TOP", "676", "00", "", "", ""}, // 227 Tonga
+    {TodayKind::Same, "Trinidad and Tobago", "Trinidad & Tobago", "", "TT", "TTO", "780", ".tt", "TTO", "", "TTD", "1868", "011", "", "1", ""}, // 228 Trinidad And Tobago
+    {TodayKind::Same, "Tunisia", "Tunisia", "", "TN", "TUN", "788", ".tn", "TUN", "", "TND", "216", "00", "", "", ""}, // 229 Tunisia
+    {TodayKind::Same, "Türkiye", "Türkiye", "", "TR", "TUR", "792", ".tr", "TUR", "", "TRY", "90", "00", "", "0", ""}, // 230 Turkey
+    {TodayKind::Same, "Turkmenistan", "Turkmenistan", "", "TM", "TKM", "795", ".tm", "TKM", "", "TMT", "993", "8~10", "", "8", ""}, // 231 Turkmenistan
+    {TodayKind::Same, "Turks and Caicos Islands", "Turks & Caicos Islands", "", "TC", "TCA", "796", ".tc", "", "", "USD", "1649", "011", "", "1", ""}, // 232 Turks And Caicos Islands
+    {TodayKind::Same, "Tuvalu", "Tuvalu", "", "TV", "TUV", "798", ".tv", "TUV", "", "AUD", "688", "00", "", "", ""}, // 233 Tuvalu
+    {TodayKind::Same, "Uganda", "Uganda", "", "UG", "UGA", "800", ".ug", "UGA", "", "UGX", "256", "", "00[057]", "0", ""}, // 234 Uganda
+    {TodayKind::Same, "Ukraine", "Ukraine", "", "UA", "UKR", "804", ".ua", "UKR", "", "UAH", "380", "0~0", "", "0", ""}, // 235 Ukraine
+    {TodayKind::Same, "United Arab Emirates", "United Arab Emirates", "", "AE", "ARE", "784", ".ae", "UAE", "", "AED", "971", "00", "", "0", ""}, // 236 United Arab Emirates
+    {TodayKind::Same, "United Kingdom", "United Kingdom", "UK", "GB", "GBR", "826", ".uk|.gb", "GBR", "", "GBP", "44", "00", "", "0", ""}, // 237 United Kingdom
+    {TodayKind::Same, "United States", "United States", "US", "US", "USA", "840", ".us", "USA", "", "USD", "1", "011", "", "1", ""}, // 238 United States
+    {TodayKind::Same, "Uruguay", "Uruguay", "", "UY", "URY", "858", ".uy", "URU", "", "UYU", "598", "00", "0(?:0|1[3-9]\\d)", "0", ""}, // 239 Uruguay
+    {TodayKind::Same, "Uzbekistan", "Uzbekistan", "", "UZ", "UZB", "860", ".uz", "UZB", "", "UZS", "998", "00", "", "", ""}, // 240 Uzbekistan
+    {TodayKind::Same, "Vanuatu", "Vanuatu", "", "VU", "VUT", "548", ".vu", "VAN", "", "VUV", "678", "00", "", "", ""}, // 241 Vanuatu
+    {TodayKind::Same, "Venezuela, Bolivarian Republic of", "Venezuela", "Venezuela", "VE", "VEN", "862", ".ve", "VEN", "", "VES", "58", "00", "", "0", ""}, // 242 Venezuela
+    {TodayKind::Same, "Viet Nam", "Vietnam", "Vietnam", "VN", "VNM", "704", ".vn", "VIE", "", "VND", "84", "00", "", "0", ""}, // 243 Vietnam
+    {TodayKind::Same, "Virgin Islands, British", "British Virgin Islands", "", "VG", "VGB", "092", ".vg", "IVB", "", "USD", "1284", "011", "", "1", ""}, // 244 Virgin Islands (British)
+    {TodayKind::Same, "Virgin Islands, U.S.", "U.S. Virgin Islands", "", "VI", "VIR", "850", ".vi", "ISV", "", "USD", "1340", "011", "", "1", ""}, // 245 Virgin Islands
+    {TodayKind::PartOf, "United States Minor Outlying Islands", "U.S. Outlying Islands", "", "UM", "UMI", "581", "", "", "", "USD", "", "", "", "", "one of the United States Minor Outlying Islands (UM)"}, // 246 Wake Island
+    {TodayKind::Same, "Wallis and Futuna", "Wallis & Futuna", "", "WF", "WLF", "876", ".wf", "", "", "XPF", "681", "00", "", "", ""}, // 247 Wallis And Futuna
+    {TodayKind::PartOf, "Palestine, State of", "Palestinian Territories", "Palestine", "PS", "PSE", "275", ".ps", "PLE", "", "ILS|JOD", "970", "00", "", "0", "part of the State of Palestine entry (PS); WE is its FIPS code, not an ISO code"}, // 248 West Bank
+    {TodayKind::Same, "Western Sahara", "Western Sahara", "", "EH", "ESH", "732", "", "", "", "MAD", "212", "00", "", "0", ""}, // 249 Western Sahara
+    {TodayKind::Same, "Yemen", "Yemen", "", "YE", "YEM", "887", ".ye", "YEM", "", "YER", "967", "00", "", "0", ""}, // 250 Yemen
+    {TodayKind::Same, "Zambia", "Zambia", "", "ZM", "ZMB", "894", ".zm", "ZAM", "", "ZMW", "260", "00", "", "0", ""}, // 251 Zambia
+    {TodayKind::Same, "Zimbabwe", "Zimbabwe", "", "ZW", "ZWE", "716", ".zw", "ZIM", "", "ZWG|USD", "263", "00", "", "0", ""}, // 252 Zimbabwe
 }};
+// clang-format on
 static_assert(kToday.size() == kCountryCount);
 
 // Which fact of today is compared with which part of the record (rules in today.cpp).

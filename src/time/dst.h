@@ -19,6 +19,7 @@ struct DstRule {
     std::string_view shifted; // empty: derived from the deviation shown (North America)
 };
 
+// clang-format off
 inline constexpr std::array<DstRule, 75> kDstRules = {{
     {"Albania", 3, 11, "+02:00:00"}, // 1 Albania
     {"Andorra", 3, 11, "+02:00:00"}, // 4 Andorra
@@ -62,8 +63,7 @@ inline constexpr std::array<DstRule, 75> kDstRules = {{
     {"Liechtenstein", 3, 11, "+02:00:00"}, // 130 Liechtenstein
     {"Lithuania", 3, 11, "+03:00:00"}, // 131 Lithuania
     {"Luxembourg", 3, 11, "+02:00:00"}, // 132 Luxembourg
-    {"Macedonia, The Former Republic of Yugoslav", 3, 11,
-        "+02:00:00"}, // 134 Macedonia, The Former Republic of Yugoslav
+    {"Macedonia, The Former Republic of Yugoslav", 3, 11, "+02:00:00"}, // 134 Macedonia, The Former Republic of Yugoslav
     {"Malta", 3, 11, "+02:00:00"}, // 140 Malta
     {"Mexico", 3, 11, ""}, // 147 Mexico
     {"Moldova", 3, 11, "+03:00:00"}, // 150 Moldova
@@ -97,6 +97,7 @@ inline constexpr std::array<DstRule, 75> kDstRules = {{
     {"Uruguay", 8, 4, "-02:00:00"}, // 239 Uruguay
     {"West Bank", 3, 11, "+03:00:00"}, // 248 West Bank
 }};
+// clang-format on
 
 // Whether month (1 = January) lies strictly inside the season from startMonth to endMonth.
 bool ruleInForce(int startMonth, int endMonth, int month);
