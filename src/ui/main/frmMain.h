@@ -49,7 +49,7 @@ public:
     // and the session's settings are not lost.
     void Unload(int exitCode = 0) override;
 
-    // The one road.
+    // Every way of choosing a country ends in SelectCountry, which shows it.
     void SelectCountry();
     void ShowCountryRecord();
     void ListSameCode();

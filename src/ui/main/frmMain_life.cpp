@@ -80,7 +80,6 @@ void frmMain::Load()
         if (settings.isBlank(keys::FirstUp)) {
             settings.write(keys::FirstUp, false);
             QDir::setCurrent(m_env.programFolder.absolutePath());
-            // userdb.ini needs nothing registered: the store is part of the program.
         } else {
             restoreWindowPosition(settings, keys::Left, keys::Top, this);
         }
