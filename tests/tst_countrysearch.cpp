@@ -93,6 +93,7 @@ private slots:
         row("withdrawn before the record's TLD", "TP", "Timor-Leste", "withdrawn: TP");
         row("today's alpha-3", "TLS", "Timor-Leste", "alpha-3 TLS");
         row("calling code", "49", "Germany", "calling code +49");
+        row("ISO number that looks like a phone number", "004", "Afghanistan", "numeric 004");
         row("exact name before a longer one", "korea", "Korea", "");
         row("CLDR name", "Eswatini", "Swaziland", "today: Eswatini");
         row("CLDR variant", "ivory coast", "Cote D 'Ivoire", "Ivory Coast");

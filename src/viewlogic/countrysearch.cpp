@@ -350,12 +350,12 @@ std::vector<SearchMatch> searchCountries(const QString &text, int max)
         return matches;
     const SearchIndex &index = searchIndex();
     std::array<Best, kCountryCount> best;
-    if (looksLikePhoneNumber(text)) {
+    // "004" is Afghanistan's number and also written like a phone number.
+    findCodes(best, index, text);
+    if (looksLikePhoneNumber(text))
         findPhone(best, index, text);
-    } else {
-        findCodes(best, index, text);
+    else
         findNames(best, index, text);
-    }
     std::vector<int> found;
     for (int i = 0; i < kCountryCount; ++i)
         if (best[std::size_t(i)].kind < 4)
