@@ -42,6 +42,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QtEndian>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -415,18 +416,21 @@ int ipFigures(int argc, char **argv, qint64 mainNs)
     return wrong || sink < 0 ? 3 : 0;
 }
 
-// The search box: every prefix of each text is one keystroke.
+// The search box: every prefix of each text is one keystroke, after the
+// preparation the box starts when it takes the focus.
 int searchFigures(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList texts = {QStringLiteral("ger"), QStringLiteral("ivory coast"), QStringLiteral("+1 684 633 1234"),
         QStringLiteral("EUR"), QStringLiteral("montr")};
-    QElapsedTimer first;
-    first.start();
-    std::size_t sink = searchCountries(QStringLiteral("g"), 12).size();
-    const qint64 firstNs = first.nsecsElapsed();
+    QElapsedTimer prepare;
+    prepare.start();
+    prepareCountrySearch();
+    QThreadPool::globalInstance()->waitForDone();
+    const qint64 prepareNs = prepare.nsecsElapsed();
     constexpr int kRounds = 51;
     std::vector<qint64> keystrokeNs;
+    std::size_t sink = 0;
     for (int r = 0; r < kRounds; ++r)
         for (const QString &text : texts)
             for (qsizetype n = 1; n <= text.size(); ++n) {
@@ -436,9 +440,11 @@ int searchFigures(int argc, char **argv)
                 keystrokeNs.push_back(t.nsecsElapsed());
             }
     std::printf("search: %.3f ms per keystroke median, 90th percentile %.3f ms, slowest %.3f ms (%zu keystrokes "
-                "over %d records); the first search, index built, %.2f ms\n",
+                "over %d records)\n",
         medianMs(keystrokeNs), percentileMs(keystrokeNs, 0.9), percentileMs(keystrokeNs, 1.0), keystrokeNs.size(),
-        kCountryCount, double(firstNs) / 1e6);
+        kCountryCount);
+    std::printf("  prepared on a worker thread when the box takes the focus: index and phone metadata %.2f ms\n",
+        double(prepareNs) / 1e6);
     return sink == 0 ? 3 : 0;
 }
 
