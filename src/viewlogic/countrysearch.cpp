@@ -198,7 +198,7 @@ const SearchIndex &searchIndex()
 // A region of the numbering plans is a row by its own alpha-2 code or, where
 // no row has it, by today's: the first such row in list order, a row that is
 // its own entry before one that is part of another (SJ is Svalbard, not Jan
-// Mayen; PS is Gaza Strip, UM Baker Island).
+// Mayen; UM is Baker Island, the first of the nine; CW is Netherlands Antilles).
 std::optional<int> regionCountry(const QString &region)
 {
     const std::string code = region.toStdString();
