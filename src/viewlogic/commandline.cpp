@@ -1,10 +1,7 @@
 #include "viewlogic/commandline.h"
 
 #include "common/program.h"
-#include "data/codelists.h"
-#include "data/countries.h"
-#include "data/records.h"
-#include "data/text.h"
+#include "viewlogic/countrysearch.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -30,49 +27,14 @@ void addHidden(QCommandLineParser &parser, const char *name, bool takesValue)
     parser.addOption(option);
 }
 
-struct CodeScheme {
-    std::string_view CountryCodes::*code;
-    bool dotted;
-};
-
-// In this order: where two schemes spell a code alike (AU is Australia in
-// ISO 3166 and Austria in FIPS 10-4), the ISO code wins.
-constexpr std::array kCodeSchemes = {
-    CodeScheme {&CountryCodes::alpha2, false},
-    CodeScheme {&CountryCodes::alpha3, false},
-    CodeScheme {&CountryCodes::tld, true},
-    CodeScheme {&CountryCodes::ioc, false},
-    CodeScheme {&CountryCodes::fips, false},
-    CodeScheme {&CountryCodes::sign, false},
-};
-
-bool sameCode(std::string_view code, const QString &text)
-{
-    return code != "-" && code != ".-" && qs(code).compare(text, Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 std::optional<int> countryNamedBy(const QString &text)
 {
-    const QString wanted = text.trimmed();
-    if (wanted.isEmpty())
+    const std::vector<SearchMatch> best = searchCountries(text, 1);
+    if (best.empty())
         return std::nullopt;
-    for (int i = 0; i < kCountryCount; ++i)
-        if (qs(kCountryNames[std::size_t(i)]).compare(wanted, Qt::CaseInsensitive) == 0)
-            return i;
-    const QString dotted = wanted.startsWith(u'.') ? wanted : u'.' + wanted;
-    for (const CodeScheme &scheme : kCodeSchemes)
-        for (int i = 0; i < kCountryCount; ++i)
-            if (sameCode(kCodes[std::size_t(i)].*scheme.code, scheme.dotted ? dotted : wanted))
-                return i;
-    for (int i = 0; i < kCountryCount; ++i)
-        if (sameCode(kRecords[std::size_t(i)].isoNumber, wanted))
-            return i;
-    for (int i = 0; i < kCountryCount; ++i)
-        if (qs(kCountryNames[std::size_t(i)]).startsWith(wanted, Qt::CaseInsensitive))
-            return i;
-    return std::nullopt;
+    return best.front().country;
 }
 
 StartRequest parseCommandLine(const QStringList &arguments, const QString &version)

@@ -26,10 +26,8 @@ struct StartRequest {
 // options (-platform, -style ...) are passed over: the application reads them.
 StartRequest parseCommandLine(const QStringList &arguments, const QString &version);
 
-// The country a user names: its list name or any of its codes (alpha-2,
-// alpha-3, numeric, TLD with or without its dot, IOC, FIPS, vehicle sign),
-// letter case ignored; else the first list name that begins with the text,
-// as typing into the country list would choose.
+// The country a user names, as the search box would put it first: any of its
+// names or codes (ISO before FIPS), a city or a phone number.
 std::optional<int> countryNamedBy(const QString &text);
 
 } // namespace orbilex

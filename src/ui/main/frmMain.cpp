@@ -279,6 +279,8 @@ QWidget *frmMain::buildCountryRow()
     h->addWidget(cmbCountryName, 3);
     h->addWidget(txtCountryName, 2);
     h->addSpacing(8);
+    h->addWidget(buildSearchBox(row), 2);
+    h->addSpacing(8);
     h->addWidget(picFlag);
     auto *flagButtons = new QGridLayout;
     flagButtons->setSpacing(2);

@@ -163,6 +163,14 @@ private:
     void cmbCodeEdited();
     void codeBoxChosen(QComboBox *box);
 
+    // The search box.
+    QLineEdit *buildSearchBox(QWidget *parent);
+    QListWidget *searchList();
+    void txtSearchEdited();
+    void placeSearchList();
+    bool searchKey(QKeyEvent *key);
+    void chooseSearchMatch(int row);
+
     // Companion windows.
     QWidget *makeCompanion(CompanionKind kind);
     void connectCompanions();
@@ -228,6 +236,9 @@ private:
 
     QComboBox *cmbCountryName = nullptr;
     QLineEdit *txtCountryName = nullptr;
+    QLineEdit *txtSearch = nullptr;
+    // Made on the first search.
+    QListWidget *lstSearch = nullptr;
     QLabel *picFlag = nullptr;
     QLabel *imgEmpty = nullptr;
     QPushButton *cmdZoom = nullptr;
