@@ -5,6 +5,7 @@
 #include "ui/companions/mainwindowlink.h"
 #include "viewlogic/codesearch.h"
 #include "viewlogic/fields.h"
+#include "viewlogic/localtimefield.h"
 #include "viewlogic/recordexport.h"
 #include "viewlogic/windowmath.h"
 
@@ -184,6 +185,9 @@ private:
     void timClockTick();
     // The program's title, the country and its time.
     void showTitle();
+    // The local-time field: its zone follows the country and the city line.
+    void localPlaceChanged();
+    void showLocalTime(const QDateTime &utc);
 
     // Copy and export.
     void connectExport();
@@ -223,6 +227,7 @@ private:
     bool m_unloaded = false;
     // txtGMT shows the user's own override (edited or read from userdb.ini).
     bool m_gmtIsUsers = false;
+    LocalTimeClock m_localTime;
 
     QWidget *m_body = nullptr;
 
@@ -263,6 +268,7 @@ private:
     QLineEdit *txtcTime = nullptr;
     QLineEdit *txtGMTc = nullptr;
     QLineEdit *txtClock = nullptr;
+    QLineEdit *txtTzTime = nullptr;
     QLineEdit *txtUrl = nullptr;
     QPushButton *cmdCiaURL = nullptr;
     QLineEdit *txtPInfo = nullptr;
