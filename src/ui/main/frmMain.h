@@ -95,6 +95,7 @@ public:
     int selectedCountry() const override;
     void chooseCountry(int index) override;
     QString countryTime() const override;
+    QString localTime() const override;
     QString fipsCode() const override;
     void log(const QString &text) override;
     void showNormalAgain() override;

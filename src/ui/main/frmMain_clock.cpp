@@ -98,4 +98,9 @@ void frmMain::showLocalTime(const QDateTime &utc)
     }
 }
 
+QString frmMain::localTime() const
+{
+    return m_localTime.clockAt(m_env.clock->utcNow()).value_or(txtcTime->text());
+}
+
 } // namespace orbilex
