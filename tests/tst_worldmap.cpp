@@ -622,20 +622,27 @@ private slots:
         QVERIFY(!m.map()->isVisible());
     }
 
-    void markerBlinksWithTheClock()
+    void markerBlinksWithTheLocalTime()
     {
         MapWindow m;
         m.ship();
+        m.te.clock->utc = QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0), Qt::UTC);
         m.open();
         QTimer *timer1 = m.manualTimer("Timer1");
         auto *marker = m.part<QLabel>("imgCur");
         QVERIFY(sameImage(marker->pixmap(), Marker::Empty));
-        m.get<QLineEdit>("txtcTime")->setText(QStringLiteral("12:34:56"));
+        // The country clock knows no +05:45; the label shows Nepal's own time.
+        m.selectNamed(QStringLiteral("Nepal"));
         m.tick(timer1);
         QVERIFY(sameImage(marker->pixmap(), Marker::Full));
-        QCOMPARE(m.mapText("lblCurTime"), QStringLiteral("12:34:56"));
+        QCOMPARE(m.mapText("lblCurTime"), QStringLiteral("17:45:00"));
         m.tick(timer1);
         QVERIFY(sameImage(marker->pixmap(), Marker::Empty));
+        // A place without a zone shows the country clock.
+        m.selectNamed(QStringLiteral("Antarctica"));
+        m.get<QLineEdit>("txtcTime")->setText(QStringLiteral("12:34:56"));
+        m.tick(timer1);
+        QCOMPARE(m.mapText("lblCurTime"), QStringLiteral("12:34:56"));
     }
 
     void closingInEditModeThenReopening()

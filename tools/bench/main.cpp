@@ -9,6 +9,9 @@
 //   orbilex_bench startup-text      a plain QWidget holding one label
 //   orbilex_bench search            the search box's search over all records,
 //                                   per keystroke of a few typed texts
+//   orbilex_bench tick [ticks]      one tick of the country clock with the
+//                                   local-time field, against the tick's
+//                                   other steps alone on the same window
 //   orbilex_bench ip [FILE.mmdb]    one lookup through the IP database source
 //                                   against bare libmaxminddb lookups of the
 //                                   same addresses, and the first lookup after
@@ -19,14 +22,17 @@
 // the process to the moment the first frame was painted, leaving out the
 // teardown that follows.
 
+#include "common/program.h"
 #include "data/countries.h"
 #include "data/text.h"
+#include "desktop/frmSysTray.h"
 #include "desktop/systemtray.h"
 #include "fakes.h"
 #include "platform/mmdbdatabase.h"
 #include "platform/production.h"
 #include "store/settingskeys.h"
 #include "store/storedvalues.h"
+#include "time/gmt.h"
 #include "ui/main/frmMain.h"
 #include "viewlogic/countrysearch.h"
 #include "viewlogic/fields.h"
@@ -287,6 +293,76 @@ int selectionFigures(int argc, char **argv)
     return plain.wrong || withDb.wrong ? 3 : 0;
 }
 
+// The clock tick: the window's own tick, local-time field included, against
+// the steps the tick has without the field, done here on the same window's
+// fields. Both write the same clock texts, or they measure different work.
+
+struct DesignClocks {
+    frmMain &window;
+    Environment &env;
+    QComboBox *list;
+    QLineEdit *gmt, *countryTime, *utcTime, *systemTime;
+
+    void tick() const
+    {
+        const QDateTime utc = env.clock->utcNow();
+        window.setWindowTitle(QLatin1StringView(kProgramTitle) + QStringLiteral(" - ") + list->currentText()
+            + QStringLiteral(" - ") + countryTime->text());
+        if (env.settings->holds(keys::EnableTray, true) && window.trayWindow())
+            window.trayWindow()->setToolTip(window.windowTitle());
+        utcTime->setText(clockText(utc.time()));
+        const std::optional<int> minutes = deviationMinutes(gmt->text());
+        countryTime->setText(minutes ? countryTimeText(utc.time(), *minutes) : QStringLiteral(".unknown"));
+        systemTime->setText(clockText(env.clock->localNow().time()));
+    }
+    QString texts() const { return utcTime->text() + countryTime->text() + systemTime->text(); }
+};
+
+int tickFigures(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int ticks = argc > 2 ? std::max(100, std::atoi(argv[2])) : 20000;
+    test::TestEnvironment t;
+    t.clock->utc = QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0), Qt::UTC);
+    frmMain window(t.env);
+    window.showAsLoaded();
+    // Nepal: the field shows its time marked as differing from the country clock.
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("cmbCountryName"));
+    list->setCurrentIndex(list->findText(QStringLiteral("Nepal")));
+    const auto field = [&](const char *name) { return window.findChild<QLineEdit *>(QLatin1StringView(name)); };
+    const DesignClocks design {
+        window, t.env, list, field("txtGMT"), field("txtcTime"), field("txtGMTc"), field("txtClock")};
+    QLineEdit *localTime = field("txtTzTime");
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("timClock"));
+    timer->stop();
+
+    std::vector<qint64> withField, without;
+    int wrong = 0;
+    for (int i = 0; i < ticks; ++i) {
+        t.clock->utc = t.clock->utc.addSecs(1);
+        t.clock->local = t.clock->local.addSecs(1);
+        QElapsedTimer timing;
+        timing.start();
+        design.tick();
+        without.push_back(timing.nsecsElapsed());
+        const QString designTexts = design.texts();
+        timing.restart();
+        QMetaObject::invokeMethod(timer, "timeout");
+        withField.push_back(timing.nsecsElapsed());
+        if (design.texts() != designTexts || !localTime->text().startsWith(u'≠'))
+            ++wrong;
+        QCoreApplication::processEvents();
+    }
+    const double w = medianMs(withField);
+    const double o = medianMs(without);
+    std::printf("clock tick: %.4f ms with the local-time field, %.4f ms without it, ratio %.2f "
+                "(medians of %d ticks each, Nepal)\n",
+        w, o, w / o, ticks);
+    if (wrong)
+        std::printf("  WRONG: %d ticks wrote other clock texts than the steps without the field\n", wrong);
+    return wrong ? 3 : 0;
+}
+
 // IP lookup: the source the IP window asks, against libmaxminddb used bare.
 
 // Public addresses spread over the whole space, the same in every run.
@@ -466,7 +542,11 @@ int main(int argc, char *argv[])
         return ipFigures(argc, argv, mainNs);
     if (mode == "search")
         return searchFigures(argc, argv);
+    if (mode == "tick")
+        return tickFigures(argc, argv);
     std::fprintf(stderr,
-        "usage: %s select [rounds] | startup-main | startup-empty | startup-text | ip [FILE.mmdb] | search\n", argv[0]);
+        "usage: %s select [rounds] | startup-main | startup-empty | startup-text | ip [FILE.mmdb] | search | tick "
+        "[ticks]\n",
+        argv[0]);
     return 64;
 }

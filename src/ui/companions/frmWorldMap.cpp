@@ -447,7 +447,7 @@ void frmWorldMap::Timer1Tick()
 {
     if (m_markerPhase) {
         imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Full)));
-        lblCurTime->setText(m_main.countryTime());
+        lblCurTime->setText(m_main.localTime());
         lblCurTime->adjustSize();
     } else {
         imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));

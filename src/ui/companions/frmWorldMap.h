@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace orbilex {
 
-// The time-zone world map: a blinking flag with the country's clock on the
+// The time-zone world map: a blinking flag with the local time on the
 // main window's country, a country list mirrored with the main one, and an
 // edit mode in which a click stores the country's marker position in
 // wlocation.dat.

@@ -27,6 +27,9 @@ public:
 
     // The selected country's time as the main window shows it, and its FIPS code.
     virtual QString countryTime() const = 0;
+    // The shown place's true local time, "hh:mm:ss", from the system's
+    // time-zone database; the country time for a place without a zone.
+    virtual QString localTime() const = 0;
     virtual QString fipsCode() const = 0;
     // Shows a fault in the main window's log line.
     virtual void log(const QString &text) = 0;

@@ -169,6 +169,9 @@ void frmMain::connectLists()
 {
     connect(cmbCountryName, &QComboBox::currentIndexChanged, this, &frmMain::SelectCountry);
     guardedConnect(cmbCity, &QComboBox::currentIndexChanged, this, &frmMain::cmbCityChanged);
+    // After the selection's own reactions, so the place is the one now shown.
+    guardedConnect(cmbCountryName, &QComboBox::currentIndexChanged, this, &frmMain::localPlaceChanged);
+    guardedConnect(cmbCity, &QComboBox::currentIndexChanged, this, &frmMain::localPlaceChanged);
     connect(lstSameCode, &QListWidget::itemClicked, this, &frmMain::lstSameCodeClicked);
     connectCodeBoxes();
 }
@@ -429,9 +432,13 @@ QGroupBox *frmMain::buildOtherGroup()
     return group;
 }
 
-// The three clock fields, each behind its caption.
+// The three clock fields, each behind its caption, and below them the local
+// time from the time-zone database.
 QLayout *frmMain::buildClocks(QWidget *group)
 {
+    // No spacing of its own: a nested row takes it from here, and the clocks
+    // keep the style's, as they had alone.
+    auto *rows = new QVBoxLayout;
     auto *clocks = new QHBoxLayout;
     const auto clock = [&](const char *objectName, const char *caption, const char *spoken) {
         QLineEdit *field = displayField(group, objectName);
@@ -446,7 +453,12 @@ QLayout *frmMain::buildClocks(QWidget *group)
     txtcTime = clock("txtcTime", "Country/City Time:", "Country time");
     txtGMTc = clock("txtGMTc", "GMT:", "UTC time");
     txtClock = clock("txtClock", "System Time:", "System time");
-    return clocks;
+    rows->addLayout(clocks);
+    clocks = new QHBoxLayout;
+    txtTzTime = clock("txtTzTime", "Local time (tz):", "Local time");
+    txtTzTime->clear();
+    rows->addLayout(clocks);
+    return rows;
 }
 
 QWidget *frmMain::buildButtonRow()

@@ -5,6 +5,7 @@
 #include "ui/companions/mainwindowlink.h"
 #include "viewlogic/codesearch.h"
 #include "viewlogic/fields.h"
+#include "viewlogic/localtimefield.h"
 #include "viewlogic/recordexport.h"
 #include "viewlogic/windowmath.h"
 
@@ -94,6 +95,7 @@ public:
     int selectedCountry() const override;
     void chooseCountry(int index) override;
     QString countryTime() const override;
+    QString localTime() const override;
     QString fipsCode() const override;
     void log(const QString &text) override;
     void showNormalAgain() override;
@@ -192,6 +194,9 @@ private:
     void timClockTick();
     // The program's title, the country and its time.
     void showTitle();
+    // The local-time field: its zone follows the country and the city line.
+    void localPlaceChanged();
+    void showLocalTime(const QDateTime &utc);
 
     // Copy and export.
     void connectExport();
@@ -231,6 +236,7 @@ private:
     bool m_unloaded = false;
     // txtGMT shows the user's own override (edited or read from userdb.ini).
     bool m_gmtIsUsers = false;
+    LocalTimeClock m_localTime;
 
     QWidget *m_body = nullptr;
 
@@ -274,6 +280,7 @@ private:
     QLineEdit *txtcTime = nullptr;
     QLineEdit *txtGMTc = nullptr;
     QLineEdit *txtClock = nullptr;
+    QLineEdit *txtTzTime = nullptr;
     QLineEdit *txtUrl = nullptr;
     QPushButton *cmdCiaURL = nullptr;
     QLineEdit *txtPInfo = nullptr;

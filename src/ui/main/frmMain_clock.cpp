@@ -1,6 +1,7 @@
 // The country clock and daylight saving: the one-second tick refreshes the
-// three clocks, the title and the tray tooltip; the rule shifts the GMT
-// deviation by whole months.
+// clocks, the title and the tray tooltip; the rule shifts the GMT deviation by
+// whole months. Beside them the local-time field shows the place's time from
+// the system's time-zone database.
 
 #include "common/apperror.h"
 #include "common/program.h"
@@ -71,6 +72,35 @@ void frmMain::timClockTick()
     txtGMTc->setText(clockText(utc.time()));
     UpdateCountryTime();
     txtClock->setText(clockText(m_env.clock->localNow().time()));
+    showLocalTime(utc);
+}
+
+void frmMain::localPlaceChanged()
+{
+    m_localTime.setPlace(cmbCountryName->currentIndex(), cmbCity->currentText());
+    showLocalTime(m_env.clock->utcNow());
+}
+
+void frmMain::showLocalTime(const QDateTime &utc)
+{
+    const LocalTimeView view = m_localTime.at(utc, txtGMT->text(), m_env.clock->localNow().date());
+    txtTzTime->setText(view.text);
+    if (txtTzTime->toolTip() != view.toolTip)
+        txtTzTime->setToolTip(view.toolTip);
+    // Bold and the sign read in any palette; the description is what a
+    // screen reader says of the mark.
+    if (txtTzTime->font().bold() != view.differs) {
+        QFont font = txtTzTime->font();
+        font.setBold(view.differs);
+        txtTzTime->setFont(font);
+        txtTzTime->setAccessibleDescription(
+            view.differs ? QStringLiteral("differs from the Country/City Time") : QString());
+    }
+}
+
+QString frmMain::localTime() const
+{
+    return m_localTime.clockAt(m_env.clock->utcNow()).value_or(txtcTime->text());
 }
 
 } // namespace orbilex
