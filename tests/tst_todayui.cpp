@@ -1,7 +1,8 @@
 // Today's facts in the windows: the markers and the summary of the main
-// window, and the Today window.
+// window, the Today window, and the sources in the About window.
 
 #include "mainwindow.h"
+#include "ui/companions/frmAbout.h"
 #include "ui/companions/frmToday.h"
 #include "viewlogic/todaytexts.h"
 
@@ -89,6 +90,15 @@ private slots:
         QCOMPARE(window->shownCountry(), serbia);
         m.click("cmdToday");
         QCOMPARE(window->shownCountry(), m.country());
+    }
+
+    void aboutListsTheSourcesOfToday()
+    {
+        TestEnvironment te;
+        QWidget owner;
+        frmAbout about(te.env, owner, owner.cursor());
+        auto *sources = child<QPlainTextEdit>(&about, "txtSources");
+        QCOMPARE(sources->toPlainText().split(u'\n'), today::sourceLines());
     }
 };
 
