@@ -1,11 +1,14 @@
 // Today's facts in the windows: the markers and the summary of the main
-// window, the Today window, and the sources in the About window.
+// window, the Today window and its tray entry, and the sources in the About
+// window.
 
+#include "desktop/frmSysTray.h"
 #include "mainwindow.h"
 #include "ui/companions/frmAbout.h"
 #include "ui/companions/frmToday.h"
 #include "viewlogic/todaytexts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QTableWidget>
@@ -89,6 +92,18 @@ private slots:
         m.selectNamed(QStringLiteral("Afghanistan"));
         QCOMPARE(window->shownCountry(), serbia);
         m.click("cmdToday");
+        QCOMPARE(window->shownCountry(), m.country());
+    }
+
+    void trayEntryOpensTheTodayWindow()
+    {
+        MainWindow m;
+        m.open();
+        for (QAction *entry : m.window->trayWindow()->menu().actions())
+            if (entry->data().toString() == u"today")
+                entry->trigger();
+        auto *window = qobject_cast<frmToday *>(m.window->loadedCompanion(frmMain::CompanionKind::Today));
+        QVERIFY(window && window->isVisible());
         QCOMPARE(window->shownCountry(), m.country());
     }
 
