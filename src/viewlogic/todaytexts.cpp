@@ -225,7 +225,11 @@ int changedCount(int country)
 
 QString summaryText(int country)
 {
-    const int changed = changedCount(country);
+    return summaryForCount(changedCount(country));
+}
+
+QString summaryForCount(int changed)
+{
     if (changed == 0)
         return {};
     return changed == 1 ? QStringLiteral("1 fact changed since this record")

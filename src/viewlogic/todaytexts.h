@@ -38,6 +38,8 @@ Marker marker(int country, Field field);
 // empty when none did.
 int changedCount(int country);
 QString summaryText(int country);
+// The same line for a count already known.
+QString summaryForCount(int changed);
 
 // What became of the country, when it is no longer an entry of its own:
 // "split into Serbia and Montenegro (CS withdrawn 2006-09-26)". Empty otherwise.

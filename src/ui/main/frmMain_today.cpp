@@ -100,6 +100,8 @@ void frmMain::buildTodayMarkers()
 void frmMain::showTodayMarkers()
 {
     const int country = cmbCountryName->currentIndex();
+    // Every fact of today has one marker, so the markers shown are the count.
+    int changed = 0;
     for (const FieldRow &row : kFields) {
         QLabel *label = m_todayMarkers[row.field];
         if (!label)
@@ -113,8 +115,9 @@ void frmMain::showTodayMarkers()
         label->setAccessibleName(marker.accessibleName);
         label->setToolTip(marker.toolTip);
         label->show();
+        ++changed;
     }
-    const QString summary = today::summaryText(country);
+    const QString summary = today::summaryForCount(changed);
     lblTodaySummary->setText(summary);
     lblTodaySummary->setVisible(!summary.isEmpty());
 }
