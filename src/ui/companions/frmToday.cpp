@@ -51,6 +51,7 @@ void frmToday::buildWindow()
     grdToday->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdToday->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdToday->setTabKeyNavigation(false);
+    grdToday->setWordWrap(false);
     grdToday->verticalHeader()->hide();
     grdToday->horizontalHeader()->setStretchLastSection(true);
 
@@ -73,7 +74,7 @@ void frmToday::buildWindow()
     layout->addWidget(lblTodayNote);
     layout->addWidget(grdToday, 1);
     layout->addLayout(buttons);
-    resize(760, 380);
+    resize(920, 400);
 
     guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmToday::cmdCopyClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -112,6 +113,7 @@ void frmToday::showCountry()
         }
     }
     grdToday->resizeColumnsToContents();
+    grdToday->resizeRowsToContents();
 }
 
 void frmToday::cmdCopyClicked()
