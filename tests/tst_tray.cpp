@@ -43,19 +43,20 @@ class TestTray : public QObject
 {
     Q_OBJECT
 private slots:
-    void menuHoldsTheFourteenEntriesInOrder()
+    void menuHoldsTheFifteenEntriesInOrder()
     {
         MainWindow m;
         m.open();
         frmSysTray *tray = m.window->trayWindow();
         QVERIFY(tray && tray->iconShown());
         const QStringList captions {"&Show", "&Hide", "", "I&P2Country", "World &Map", "ISO 639 Language Codes",
-            "HTML Version", "", "&Help", "&Technical Support", "Quendra on the &Web", "&About Orbilex...", "", "E&xit"};
-        const QStringList keys {
-            "open", "hide", "", "ipcon", "wmap", "isolan", "printv", "", "help", "email", "web", "about", "", "close"};
+            "HTML Version", "", "&Help", "&Technical Support", "Quendra on the &Web", "T&oday", "&About Orbilex...", "",
+            "E&xit"};
+        const QStringList keys {"open", "hide", "", "ipcon", "wmap", "isolan", "printv", "", "help", "email", "web",
+            "today", "about", "", "close"};
         const QList<QAction *> items = entries(tray);
-        QCOMPARE(items.size(), 14);
-        for (int i = 0; i < 14; ++i) {
+        QCOMPARE(items.size(), 15);
+        for (int i = 0; i < 15; ++i) {
             QCOMPARE(items[i]->data().toString(), keys[i]);
             QCOMPARE(items[i]->isSeparator(), keys[i].isEmpty());
             if (!keys[i].isEmpty())
@@ -159,7 +160,7 @@ private slots:
         option->click();
         QVERIFY(m.te.trayState.exists());
         QCOMPARE(m.te.trayState.creates, 2);
-        QCOMPARE(entries(m.window->trayWindow()).size(), 14);
+        QCOMPARE(entries(m.window->trayWindow()).size(), 15);
         QCOMPARE(m.te.setting("OTray"), QStringLiteral("1"));
         QVERIFY(m.get("cmdExit")->isEnabled());
     }

@@ -78,6 +78,7 @@ inline constexpr BoolKey wip {"wip", std::nullopt, BoolText::Word};
 inline constexpr BoolKey wiso {"wiso", std::nullopt, BoolText::Word};
 inline constexpr BoolKey wmap {"wmap", std::nullopt, BoolText::Word};
 inline constexpr BoolKey wlat {"wlat", std::nullopt, BoolText::Word};
+inline constexpr BoolKey wtoday {"wtoday", std::nullopt, BoolText::Word};
 
 // Options.
 inline constexpr BoolKey chkOption {"chkOption", false};
@@ -100,6 +101,8 @@ inline constexpr IntKey Left_ISO {"Left_ISO"};
 inline constexpr IntKey Top_ISO {"Top_ISO"};
 inline constexpr IntKey Left_Lat {"Left_Lat", 300};
 inline constexpr IntKey Top_Lat {"Top_Lat", 300};
+inline constexpr IntKey Left_Today {"Left_Today"};
+inline constexpr IntKey Top_Today {"Top_Today"};
 
 } // namespace keys
 

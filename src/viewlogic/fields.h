@@ -6,6 +6,7 @@
 // window, copying, the page, the stored choices and the overrides all loop
 // over this table.
 
+#include "data/today.h"
 #include "store/settingskeys.h"
 
 #include <array>
@@ -79,6 +80,13 @@ struct Override {
     const char *resetButton = nullptr;
 };
 
+// A field compared with a fact of today: the label beside the field that
+// shows today's value when it changed, and the fact it shows.
+struct TodayMark {
+    const char *marker = nullptr; // null: the field has no fact of today
+    TodayField fact = TodayField::Name;
+};
+
 struct FieldRow {
     Field field;
     const char *check; // the check box's objectName
@@ -88,13 +96,14 @@ struct FieldRow {
     CopyLine copy;
     PageRow page;
     Override user;
+    TodayMark today {};
 };
 
 // The copied text gives the distinguishing sign behind the extra information;
 // the page moves it behind the dialing notes.
 inline constexpr std::array<FieldRow, kFieldCount> kFields = {{
     {Field::CountryName, "chkCountryName", "C&ountry Name:", BoolKey {"chkCountryName"}, "txtCountryName",
-        {"Country Name: ", 0}, {}, {}},
+        {"Country Name: ", 0}, {}, {}, {"lblCountryNameToday", TodayField::Name}},
     {Field::LongName, "chkLongName", "Lon&g Name:", BoolKey {"chkLongName"}, "txtLongName", {"Long Name: ", 1},
         {"Long Name:", PageKind::LongName, false, 0}, {"LongName", "cmdLongEdit", "cmdLongDef"}},
     {Field::Type, "chkType", "T&ype:", BoolKey {"chkType"}, "txtType", {"Type: ", 2},
@@ -104,17 +113,19 @@ inline constexpr std::array<FieldRow, kFieldCount> kFields = {{
     {Field::Location, "chkLocation", "&Location:", BoolKey {"chkLocation"}, "txtLocation", {"Location: ", 4},
         {"Location:", PageKind::Plain, false, 3}, {"Location", "cmdLocationEdit", "cmdLocationDef"}},
     {Field::Tld, "chkTLD", "&TLD Code: ", BoolKey {"chkTLD"}, "cmbTLD", {"TLD Code: ", 5},
-        {"TLD Code:", PageKind::Plain, true, 4}, {}},
+        {"TLD Code:", PageKind::Plain, true, 4}, {}, {"lblTLDToday", TodayField::Tld}},
     {Field::Alpha2, "chkISO2", "ISO Alpha-&2 Code:", BoolKey {"chkISO2"}, "cmbCountryCode", {"ISO Alpha-2 Code: ", 6},
-        {"ISO Alpha-2 Code:", PageKind::Plain, true, 5}, {}},
+        {"ISO Alpha-2 Code:", PageKind::Plain, true, 5}, {}, {"lblISO2Today", TodayField::Alpha2}},
     {Field::Alpha3, "chkISO3", "ISO Alpha-&3 Code:", BoolKey {"chkISO3"}, "cmbISO3", {"ISO Alpha-3 Code: ", 7},
-        {"ISO Alpha-3 Code:", PageKind::Plain, false, 6}, {}},
+        {"ISO Alpha-3 Code:", PageKind::Plain, false, 6}, {}, {"lblISO3Today", TodayField::Alpha3}},
     {Field::IsoNumber, "chkISONumber", "ISO Nu&mber:", BoolKey {"chkISONumber"}, "txtISONumber", {"ISO Number: ", 8},
-        {"ISO Number:", PageKind::Plain, false, 7}, {"ISONum", "cmdISONumEdit", "cmdISoNumDef"}},
+        {"ISO Number:", PageKind::Plain, false, 7}, {"ISONum", "cmdISONumEdit", "cmdISoNumDef"},
+        {"lblISONumberToday", TodayField::Numeric}},
     {Field::Ioc, "chkIOC", "I&OC Code:", BoolKey {"chkIOC"}, "cmbIOC", {"IOC Code: ", 9},
-        {"IOC Code:", PageKind::Plain, true, 8}, {}},
+        {"IOC Code:", PageKind::Plain, true, 8}, {}, {"lblIOCToday", TodayField::Ioc}},
     {Field::Currency, "chkCurrency", "I&SO Currency Code:", BoolKey {"chkCurrency"}, "cmbCurrencyCode",
-        {"ISO Currency Code: ", 10}, {"ISO Currency Code:", PageKind::Plain, true, 9}, {}},
+        {"ISO Currency Code: ", 10}, {"ISO Currency Code:", PageKind::Plain, true, 9}, {},
+        {"lblCurrencyToday", TodayField::Currency}},
     {Field::Language, "chkLanguage", "Language a&bb.:", BoolKey {"chkLanguage"}, "cmbLanguage",
         {"Language abbreviation: ", 11}, {"Language abbreviation:", PageKind::Plain, true, 10}, {}},
     {Field::Fips, "chkFIPS", "FIPS &10-4 Code:", BoolKey {"chkFIPS"}, "cmbFIPS", {"FIPS 10-4 Code: ", 12},
@@ -127,16 +138,18 @@ inline constexpr std::array<FieldRow, kFieldCount> kFields = {{
         {"Extra Information II: ", 15}, {"Extra Information II:", PageKind::Link, false, 14},
         {"InfoB", "cmdInfoBEdit", "cmdInfoBDef"}},
     {Field::DialingCode, "chkCountryCode", "Dia&ling Code:", BoolKey {"chkCountryCode"}, "cmbCode",
-        {"Dialing Code: ", 17}, {"Dialing Code:", PageKind::Plain, true, 15}, {}},
+        {"Dialing Code: ", 17}, {"Dialing Code:", PageKind::Plain, true, 15}, {},
+        {"lblCodeToday", TodayField::CallingCode}},
     {Field::SameCode, "chkSameCode", "Countries &with the same dialing code:", BoolKey {"chkSameCode"}, "lstSameCode",
         {"Countries with the same dialing code: ", 18},
         {"Countries with the <br>same dialing code:", PageKind::Plain, false, 16}, {}},
     {Field::City, "chkCity", "C&ity:", BoolKey {"chkCity"}, "cmbCity", {}, {}, {}},
     {Field::CityAll, "chkCityAll", "choose all cities when copying :", BoolKey {"chkCityAll"}, nullptr, {}, {}, {}},
     {Field::Idd, "chkIDDCopy", "IDDD Code:", BoolKey {"chkIDD"}, "txtIDD", {"IDDD Code: ", 19},
-        {"IDDD Code:", PageKind::Note, true, 17}, {"IDDD", "cmdIDDEdit", "cmdIDDDef"}},
+        {"IDDD Code:", PageKind::Note, true, 17}, {"IDDD", "cmdIDDEdit", "cmdIDDDef"},
+        {"lblIDDToday", TodayField::Idd}},
     {Field::Ndd, "chkNDD", "&NDD Code:", BoolKey {"chkNDD"}, "txtNDD", {"NDD Code: ", 20},
-        {"NDD Code:", PageKind::Note, true, 18}, {"NDD", "cmdNDDEdit", "cmdNDDDef"}},
+        {"NDD Code:", PageKind::Note, true, 18}, {"NDD", "cmdNDDEdit", "cmdNDDDef"}, {"lblNDDToday", TodayField::Ndd}},
     {Field::Sign, "chkDSCode", "Distinguishing &sign:", BoolKey {"chkDSCode"}, "cmbDSCode",
         {"Distinguishing sign: ", 16}, {"Distinguishing sign:", PageKind::Plain, true, 19}, {}},
 }};
@@ -180,6 +193,24 @@ template<std::size_t N, typename Place> consteval std::array<Field, N> inPlaceOr
 } // namespace detail
 
 static_assert(detail::rowsInEnumOrder(), "kFields must list the fields in the order of Field");
+
+namespace detail {
+
+consteval bool marksEveryFactOfTodayOnce()
+{
+    std::array<int, kTodayFieldCount> marks {};
+    for (const FieldRow &row : kFields)
+        if (row.today.marker)
+            ++marks[std::size_t(row.today.fact)];
+    for (const int n : marks)
+        if (n != 1)
+            return false;
+    return true;
+}
+
+} // namespace detail
+
+static_assert(detail::marksEveryFactOfTodayOnce(), "every fact of today needs one field that shows it");
 
 // The lines of the copied text before the city part.
 inline constexpr std::array<Field, 21> kCopyOrder

@@ -8,6 +8,7 @@
 #include "store/savedfiles.h"
 #include "viewlogic/abouttexts.h"
 #include "viewlogic/fields.h"
+#include "viewlogic/todaytexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,6 +108,12 @@ void frmAbout::buildWindow()
     txtDesc->setFixedHeight(fontMetrics().lineSpacing() * 4);
     lblIPDate = new QLabel(this);
     lblIPDate->setObjectName(QStringLiteral("lblIPDate"));
+    // Where the facts of today shown beside the record come from.
+    txtSources = readOnlyText(this, "txtSources");
+    txtSources->setAccessibleName(QStringLiteral("Sources of today's facts"));
+    txtSources->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtSources->setPlainText(today::sourceLines().join(u'\n'));
+    txtSources->setFixedHeight(fontMetrics().lineSpacing() * 4);
 
     auto *glossary = new QGroupBox(this);
     glossary->setObjectName(QStringLiteral("fraGlossary"));
@@ -147,6 +154,7 @@ void frmAbout::buildWindow()
     layout->addLayout(top);
     layout->addWidget(txtDesc);
     layout->addWidget(lblIPDate);
+    layout->addWidget(txtSources);
     layout->addWidget(txtHistory, 1);
     layout->addWidget(glossary);
     layout->addLayout(buttons);

@@ -52,6 +52,7 @@ private:
     QPlainTextEdit *txtDesc = nullptr;
     QPlainTextEdit *txtHistory = nullptr;
     QLabel *lblIPDate = nullptr;
+    QPlainTextEdit *txtSources = nullptr;
     QLabel *imgLogo = nullptr;
 };
 

@@ -5,6 +5,10 @@
 #include <QIcon>
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 namespace orbilex {
 
 class MainWindowLink
@@ -24,6 +28,9 @@ public:
     virtual QString countryName(int index) const = 0;
     virtual int selectedCountry() const = 0;
     virtual void chooseCountry(int index) = 0;
+    // Runs step after every change of the selected country, once the main
+    // window has shown it, for as long as receiver lives.
+    virtual void followSelection(QObject *receiver, std::function<void()> step) = 0;
 
     // The selected country's time as the main window shows it, and its FIPS code.
     virtual QString countryTime() const = 0;

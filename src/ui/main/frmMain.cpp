@@ -229,6 +229,7 @@ void frmMain::buildWindow()
     Frame1 = buildOptionsPanel();
 
     findFieldWidgets();
+    buildTodayMarkers();
     // The list that chooses the country speaks as its check box; the box
     // beside it only shows the name.
     cmbCountryName->setAccessibleName(txtCountryName->accessibleName());
@@ -476,6 +477,10 @@ QWidget *frmMain::buildButtonRow()
     cmdIP2Location = button(row, "cmdIP2Location", "&ip2country", "Determine location of entered IP address");
     cmdISOLang = button(row, "cmdISOLang", "ISO 639 Codes", "ISO 639 Language Codes");
     cmdAbout = button(row, "cmdAbout", "&about");
+    // No access key: every letter of its caption already opens another
+    // control, and a shared one would stop "hi&de" and the others from working.
+    cmdToday = button(row, "cmdToday", "today", "today's facts beside the record");
+    cmdToday->setAccessibleName(QStringLiteral("Today's facts beside the record"));
     cmdHelp = button(row, "cmdHelp", "&help", "view the readme");
     cmdResetDB = button(row, "cmdResetDB", "reset d&b", "resets database");
     cmdDefCount = button(row, "cmdDefCount", "default", "set default values for this country");
@@ -491,7 +496,8 @@ QWidget *frmMain::buildButtonRow()
     for (QWidget *w : std::initializer_list<QWidget *> {cmdCopySel, cmdCopyAll, cmdSelAll, cmdDSelAll, cmdPrintVer})
         h->addWidget(w);
     h->addSpacing(10);
-    for (QWidget *w : std::initializer_list<QWidget *> {cmdMapShow, cmdIP2Location, cmdISOLang, cmdAbout, cmdHelp})
+    for (QWidget *w :
+        std::initializer_list<QWidget *> {cmdMapShow, cmdIP2Location, cmdISOLang, cmdToday, cmdAbout, cmdHelp})
         h->addWidget(w);
     h->addSpacing(10);
     h->addWidget(cmdResetDB);

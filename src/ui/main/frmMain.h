@@ -79,7 +79,7 @@ public:
     // The tray window while the icon is on; null otherwise.
     frmSysTray *trayWindow() const;
 
-    enum class CompanionKind { IpToCountry, IsoLanguages, WorldMap, Latitudes, About, Count };
+    enum class CompanionKind { IpToCountry, IsoLanguages, WorldMap, Latitudes, About, Today, Count };
     // The companion window, loaded (hidden) on first need; null while that
     // window is not part of the program.
     QWidget *companion(CompanionKind kind);
@@ -94,6 +94,7 @@ public:
     QString countryName(int index) const override;
     int selectedCountry() const override;
     void chooseCountry(int index) override;
+    void followSelection(QObject *receiver, std::function<void()> step) override;
     QString countryTime() const override;
     QString localTime() const override;
     QString fipsCode() const override;
@@ -189,6 +190,10 @@ private:
     void chkTrayClicked();
     void chkRunAtStartClicked();
     void updateHideButton();
+
+    // Today's facts beside the record.
+    void buildTodayMarkers();
+    void showTodayMarkers();
 
     // The country clock.
     void timClockTick();
@@ -293,6 +298,9 @@ private:
     PerField<QCheckBox *> m_fieldChecks;
     // The widget that shows each field; null for the all-cities choice.
     PerField<QWidget *> m_fieldWidgets;
+    // Beside each field that has a fact of today: that fact, where it changed.
+    PerField<QLabel *> m_todayMarkers;
+    QLabel *lblTodaySummary = nullptr;
 
     QPushButton *cmdCopySel = nullptr;
     QPushButton *cmdCopyAll = nullptr;
@@ -303,6 +311,7 @@ private:
     QPushButton *cmdIP2Location = nullptr;
     QPushButton *cmdISOLang = nullptr;
     QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdToday = nullptr;
     QPushButton *cmdHelp = nullptr;
     QPushButton *cmdResetDB = nullptr;
     QPushButton *cmdDefCount = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/companions/frmIP2Location.h"
 #include "ui/companions/frmISOLang.h"
 #include "ui/companions/frmLat.h"
+#include "ui/companions/frmToday.h"
 #include "ui/companions/frmWorldMap.h"
 #include "ui/main/frmMain.h"
 #include "ui/windowparts.h"
@@ -34,6 +35,7 @@ const CompanionInfo kCompanions[] = {
     {frmMain::CompanionKind::IsoLanguages, &keys::wiso, "cmdISOLang"},
     {frmMain::CompanionKind::WorldMap, &keys::wmap, "cmdMapShow"},
     {frmMain::CompanionKind::Latitudes, &keys::wlat, "cmdLatMore"},
+    {frmMain::CompanionKind::Today, &keys::wtoday, "cmdToday"},
 };
 
 // Runs a step once the watched window has painted its first frame, so the
@@ -201,6 +203,11 @@ void frmMain::chooseCountry(int index)
     cmbCountryName->setCurrentIndex(index);
 }
 
+void frmMain::followSelection(QObject *receiver, std::function<void()> step)
+{
+    guardedConnect(cmbCountryName, &QComboBox::currentIndexChanged, receiver, [step = std::move(step)] { step(); });
+}
+
 QString frmMain::countryTime() const
 {
     return txtcTime->text();
@@ -238,6 +245,8 @@ QWidget *frmMain::makeCompanion(CompanionKind kind)
         return new frmAbout(m_env, *this, handCursor());
     case CompanionKind::Latitudes:
         return new frmLat(m_env, *this);
+    case CompanionKind::Today:
+        return new frmToday(m_env, *this);
     case CompanionKind::Count:
         break;
     }

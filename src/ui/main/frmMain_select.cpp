@@ -56,6 +56,7 @@ void frmMain::SelectCountry()
     guarded([&] { SetIDDNote(); });
     guarded([&] { SetNDDNote(); });
     guarded([&] { ShowCountryRecord(); });
+    guarded([&] { showTodayMarkers(); });
     guarded([&] {
         const QPixmap flag = flagPicture(cmbFIPS->currentText());
         picFlag->setPixmap(flag.isNull() ? imgEmpty->pixmap() : flag);

@@ -34,6 +34,7 @@ constexpr TrayItem kTrayMenu[] = {
     {"&Help", "help"},
     {"&Technical Support", "email"},
     {"Quendra on the &Web", "web"},
+    {"T&oday", "today"},
     {nullptr, "about"},
     {"-", ""},
     {"E&xit", "close"},
@@ -101,6 +102,8 @@ void frmMain::trayMenuClick(const QString &key)
         m_env.shell->open(supportMailAddress());
     else if (key == u"web")
         m_env.shell->open(QString::fromLatin1(kMakerWebAddress));
+    else if (key == u"today")
+        showCompanion(CompanionKind::Today);
     else if (key == u"about")
         showAbout(false);
     else if (key == u"close")
