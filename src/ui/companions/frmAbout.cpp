@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
@@ -164,7 +165,8 @@ void frmAbout::Load(const QCursor &pointer)
     for (QPushButton *b : {cmdCool, cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
         b->setCursor(pointer);
 
-    txtInfo->setPlainText(about::infoText(QVersionNumber::fromString(QStringLiteral(ORBILEX_VERSION))));
+    txtInfo->setPlainText(about::infoText(QVersionNumber::fromString(QStringLiteral(ORBILEX_VERSION)),
+        about::platformLine(QSysInfo::kernelType(), QSysInfo::prettyProductName())));
     txtDesc->setPlainText(about::descriptionText());
     showIpDatabaseDate();
 }
