@@ -8,10 +8,12 @@
 #include "store/settingsstore.h"
 #include "viewlogic/windowmath.h"
 
+#include <QLayout>
 #include <QPoint>
 #include <QWidget>
 
 #include <concepts>
+#include <initializer_list>
 #include <optional>
 #include <type_traits>
 
@@ -48,6 +50,11 @@ inline void place(QWidget *w, int left, int top, int width, int height)
 {
     w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
+
+// Chains Tab through the controls of the layouts in the order they are read:
+// a box layout's items in turn, a grid row by row, each cell left to right,
+// nested layouts and the layouts of container widgets where they stand.
+void tabInLayoutOrder(std::initializer_list<QLayout *> layouts);
 
 // Moves w to the left and top edges stored in twips, each edge on its own:
 // one that is missing or no number takes its default, or stays where it is

@@ -6,6 +6,7 @@
 
 #include "common/apperror.h"
 #include "store/savedfiles.h"
+#include "ui/windowparts.h"
 #include "viewlogic/abouttexts.h"
 #include "viewlogic/fields.h"
 
@@ -152,6 +153,10 @@ void frmAbout::buildWindow()
     layout->addWidget(glossary);
     layout->addLayout(buttons);
     resize(520, 560);
+    tabInLayoutOrder({layout});
+    txtInfo->setAccessibleName(QStringLiteral("Version"));
+    txtDesc->setAccessibleName(QStringLiteral("Database"));
+    txtHistory->setAccessibleName(QStringLiteral("Release history"));
 
     connect(cmdCool, &QPushButton::clicked, this, &frmAbout::cmdCoolClick);
     connect(cmdWeb, &QPushButton::clicked, this, &frmAbout::cmdWebClick);

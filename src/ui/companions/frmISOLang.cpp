@@ -153,7 +153,16 @@ void frmISOLang::buildWindow()
     setTabOrder(cmbTwo->textField(), cmbTwo->items());
     setTabOrder(cmbTwo->items(), cmbLang->textField());
     setTabOrder(cmbLang->textField(), cmbLang->items());
-    setTabOrder(cmbLang->items(), cmdCopy);
+    setTabOrder(cmbLang->items(), txtLangName);
+    setTabOrder(txtLangName, cmdCopy);
+
+    for (const auto &[list, spoken] : {std::pair(cmbThree, "3-letter code"), std::pair(cmbTwo, "2-letter code"),
+             std::pair(cmbLang, "Language name")}) {
+        list->textField()->setAccessibleName(QString::fromLatin1(spoken));
+        list->items()->setAccessibleName(QString::fromLatin1(spoken) + QStringLiteral(" list"));
+    }
+    txtLangName->setAccessibleName(QStringLiteral("Chosen language"));
+    cmdClose->setAccessibleName(QStringLiteral("Close"));
 }
 
 void frmISOLang::loadSteps()
