@@ -58,9 +58,16 @@ void tabInLayoutOrder(std::initializer_list<QLayout *> layouts)
         QWidget::setTabOrder(stops[i - 1], stops[i]);
 }
 
+bool windowsPlaceThemselves()
+{
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
+
 void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, const IntKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips)
 {
+    if (!windowsPlaceThemselves())
+        return;
     std::optional<int> x = settings.read(left);
     std::optional<int> y = settings.read(top);
     if (defaultTwips) {
@@ -78,6 +85,8 @@ void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, co
 
 void saveWindowPosition(SettingsStore &settings, const IntKey &left, const IntKey &top, const QWidget *w)
 {
+    if (!windowsPlaceThemselves())
+        return;
     settings.write(left, pixelsToTwips(w->x()));
     settings.write(top, pixelsToTwips(w->y()));
 }
