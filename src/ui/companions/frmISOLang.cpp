@@ -147,6 +147,10 @@ void frmISOLang::buildWindow()
     cmdClose->setAutoDefault(false);
     cmdClose->setFocusPolicy(Qt::NoFocus);
     place(cmdClose, kClientWidthTwips - 540 - 30, kClientHeightTwips - 120 - 30, 540, 120);
+    // The desktop font is taller than the button; a caption this small fits.
+    QFont tiny = cmdClose->font();
+    tiny.setPixelSize(twipsToPixels(120) - 1);
+    cmdClose->setFont(tiny);
 
     setTabOrder(cmbThree->textField(), cmbThree->items());
     setTabOrder(cmbThree->items(), cmbTwo->textField());
