@@ -267,6 +267,11 @@ void frmMain::findFieldWidgets()
     }
     for (const SpokenName &spoken : kSpokenNames)
         findChild<QWidget *>(QLatin1StringView(spoken.objectName))->setAccessibleName(QString::fromLatin1(spoken.name));
+    // An editable list hands the focus to its text field, which a screen
+    // reader announces by the field's own name.
+    for (auto *box : findChildren<QComboBox *>())
+        if (box->lineEdit())
+            box->lineEdit()->setAccessibleName(box->accessibleName());
 }
 
 void frmMain::buildWindow()
