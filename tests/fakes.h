@@ -80,6 +80,7 @@ public:
 // and removes, so a test can look at it afterwards.
 struct FakeTrayState {
     bool isAvailable = true;
+    bool doubleClicks = true; // false: a host that reports single clicks only
     bool made = false;
     int creates = 0;
     int destroys = 0;
@@ -120,6 +121,7 @@ public:
     bool exists() const override { return m_state.made; }
     void setToolTip(const QString &text) override { m_state.toolTip = text; }
     void setIcon(const QIcon &) override { }
+    bool reportsDoubleClicks() const override { return m_state.doubleClicks; }
 
 private:
     FakeTrayState &m_state;

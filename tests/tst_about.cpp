@@ -85,6 +85,36 @@ class TestAbout : public QObject
 {
     Q_OBJECT
 private slots:
+    void platformLineNamesTheSystemItRunsOn_data()
+    {
+        QTest::addColumn<QString>("kernel");
+        QTest::addColumn<QString>("pretty");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("windows") << "winnt"
+                                 << "Windows 11 Version 23H2"
+                                 << "for Windows 9x/ME/NT/2000/XP";
+        QTest::newRow("debian") << "linux"
+                                << "Debian GNU/Linux 12 (bookworm)"
+                                << "for Linux (Debian GNU/Linux 12 (bookworm))";
+        QTest::newRow("unnamed linux") << "linux"
+                                       << ""
+                                       << "for Linux";
+        QTest::newRow("mac") << "darwin"
+                             << "macOS 14.4"
+                             << "for macOS (macOS 14.4)";
+        QTest::newRow("other") << "haiku"
+                               << ""
+                               << "for haiku";
+    }
+
+    void platformLineNamesTheSystemItRunsOn()
+    {
+        QFETCH(QString, kernel);
+        QFETCH(QString, pretty);
+        QFETCH(QString, line);
+        QCOMPARE(about::platformLine(kernel, pretty), line);
+    }
+
     void loadShowsVersionDescriptionAndGlossary()
     {
         AboutWindow w;
@@ -92,7 +122,8 @@ private slots:
         QCOMPARE(w.window->windowTitle(), QStringLiteral("About Orbilex"));
         QVERIFY(w.window->isModal());
 
-        const QStringList info = about::infoText(QVersionNumber(2, 5, 0)).split(QStringLiteral("\r\n"));
+        const QString windows = about::platformLine(QStringLiteral("winnt"), QStringLiteral("Windows 10 Version 22H2"));
+        const QStringList info = about::infoText(QVersionNumber(2, 5, 0), windows).split(QStringLiteral("\r\n"));
         QCOMPARE(info.size(), 8);
         QCOMPARE(info[0], QStringLiteral("Orbilex Version 2.5.0"));
         QCOMPARE(info[1], QStringLiteral("for Windows 9x/ME/NT/2000/XP"));

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSignalSpy>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -93,6 +94,58 @@ private slots:
         m.window->hide();
         m.te.trayState.send(515);
         QVERIFY(m.window->isVisible());
+    }
+
+    // Where the host reports no double-clicks a left click restores; where it
+    // reports both, a double-click right after that click is the same gesture.
+    void leftClickRestoresWhereNoDoubleClickComes_data()
+    {
+        QTest::addColumn<bool>("doubleClicks");
+        QTest::addColumn<QList<int>>("messages");
+        QTest::addColumn<int>("restores");
+        QTest::newRow("double-click host, click") << true << QList<int> {513, 514} << 0;
+        QTest::newRow("double-click host, double-click") << true << QList<int> {513, 514, 515} << 1;
+        QTest::newRow("click host, click") << false << QList<int> {513, 514} << 1;
+        QTest::newRow("click host, XEmbed double-click") << false << QList<int> {513, 514, 515} << 1;
+        QTest::newRow("click host, right click") << false << QList<int> {516, 517} << 0;
+    }
+
+    void leftClickRestoresWhereNoDoubleClickComes()
+    {
+        QFETCH(bool, doubleClicks);
+        QFETCH(QList<int>, messages);
+        QFETCH(int, restores);
+        MainWindow m;
+        m.te.trayState.doubleClicks = doubleClicks;
+        m.open();
+        frmSysTray *tray = m.window->trayWindow();
+        QSignalSpy clicks(tray, &frmSysTray::SysTrayClick);
+        QSignalSpy doubles(tray, &frmSysTray::SysTrayDoubleClick);
+        for (const int message : messages)
+            m.te.trayState.send(message);
+        tray->menu().hide();
+        QCOMPARE(clicks.size() + doubles.size(), restores);
+        QCOMPARE(m.window->isVisible(), restores > 0);
+    }
+
+    // A session that starts the program before its panel.
+    void iconAppearsWhenANotificationAreaDoes()
+    {
+        MainWindow m;
+        m.te.trayState.isAvailable = false;
+        m.open();
+        frmSysTray *tray = m.window->trayWindow();
+        auto *wait = child<QTimer>(tray, "timTrayWait");
+        QVERIFY(wait->isActive());
+        wait->setInterval(5);
+        QTest::qWait(30);
+        QVERIFY(!tray->iconShown());
+        QVERIFY(!m.get("cmdExit")->isEnabled());
+        m.te.trayState.isAvailable = true;
+        QTRY_VERIFY(tray->iconShown());
+        QVERIFY(m.get("cmdExit")->isEnabled());
+        QVERIFY(!wait->isActive());
+        QCOMPARE(m.te.trayState.creates, 1);
     }
 
     void menuChoicesReachTheirActions()

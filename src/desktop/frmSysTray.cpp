@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QStyleHints>
 
 namespace orbilex {
 
@@ -22,6 +24,25 @@ frmSysTray::frmSysTray(std::unique_ptr<TrayIcon> icon, const QString &descriptio
         m_icon->onMessage = [this](int message) { notify(message); };
         m_icon->create();
     }
+    // A session may start the program before its panel: the icon shows as
+    // soon as a notification area does.
+    timTrayWait = new QTimer(this);
+    timTrayWait->setObjectName(QStringLiteral("timTrayWait"));
+    timTrayWait->setInterval(kWaitForAreaMs);
+    connect(timTrayWait, &QTimer::timeout, this, &frmSysTray::lookForArea);
+    if (m_icon && !m_icon->exists())
+        timTrayWait->start();
+}
+
+void frmSysTray::lookForArea()
+{
+    if (!m_icon->available())
+        return;
+    m_icon->create();
+    if (!m_icon->exists())
+        return;
+    timTrayWait->stop();
+    emit IconShown();
 }
 
 frmSysTray::~frmSysTray()
@@ -98,8 +119,16 @@ void frmSysTray::notify(int message)
         break;
     case 514:
         emit SysTrayMouseUp(1);
+        if (!m_icon || m_icon->reportsDoubleClicks())
+            break;
+        m_lastClick.start();
+        emit SysTrayClick(1);
         break;
     case 515:
+        // A host that reports both gives the click first; the double-click
+        // that follows is the same gesture.
+        if (m_lastClick.isValid() && m_lastClick.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval())
+            break;
         emit SysTrayDoubleClick(1);
         break;
     case 516:

@@ -2,9 +2,11 @@
 
 #include "platform/trayicon.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMenu>
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -46,16 +48,27 @@ public:
     QMenu &menu() { return mnuPopup; }
     // One shell mouse message over the icon.
     void notify(int message);
+    // How often a tray without a notification area looks for one again.
+    static constexpr int kWaitForAreaMs = 2000;
 
 signals:
     void SysTrayMouseDown(int button);
     void SysTrayMouseUp(int button);
     void SysTrayMouseMove();
     void SysTrayDoubleClick(int button);
+    // A left click on a host that reports no double-clicks: the gesture
+    // that stands for the double-click there.
+    void SysTrayClick(int button);
+    // The icon appeared in a notification area that was not there at first.
+    void IconShown();
     void MenuClick(int index, const QString &key);
 
 private:
+    void lookForArea();
+
     std::unique_ptr<TrayIcon> m_icon;
+    QTimer *timTrayWait;
+    QElapsedTimer m_lastClick;
     QMenu mnuPopup;
     QList<QAction *> mnuSysTray;
     bool m_firstItemUsed = false;

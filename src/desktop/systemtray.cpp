@@ -43,6 +43,18 @@ void SystemTrayIcon::create()
     m_icon->show();
 }
 
+// Windows reports double-clicks. Elsewhere the StatusNotifierItem hosts of
+// today never do and the older XEmbed ones do; Qt does not say which one it
+// talks to, so there a single click counts.
+bool SystemTrayIcon::reportsDoubleClicks() const
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
 void SystemTrayIcon::destroy()
 {
     m_icon.reset();

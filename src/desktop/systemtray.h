@@ -21,6 +21,7 @@ public:
     bool exists() const override;
     void setToolTip(const QString &text) override;
     void setIcon(const QIcon &icon) override;
+    bool reportsDoubleClicks() const override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;

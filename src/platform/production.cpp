@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -159,8 +160,49 @@ Environment makeProductionEnvironment()
     return env;
 }
 
+namespace {
+
+// Dark colours for every role, on the Fusion style that draws with them all;
+// the desktop's own dark theme, where it has one, serves a user better.
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), disabled(130, 130, 130);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, QColor(255, 90, 90));
+    p.setColor(QPalette::Light, QColor(75, 75, 80));
+    p.setColor(QPalette::Midlight, QColor(60, 60, 64));
+    p.setColor(QPalette::Mid, QColor(38, 38, 40));
+    p.setColor(QPalette::Dark, QColor(20, 20, 22));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(110, 170, 255));
+    p.setColor(QPalette::LinkVisited, QColor(190, 140, 255));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
+}
+
+} // namespace
+
 void setUpApplication()
 {
+    // ORBILEX_PALETTE=dark: a dark look where the desktop offers none, and
+    // the way the dark screenshot is taken.
+    if (qEnvironmentVariable("ORBILEX_PALETTE") == u"dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(darkPalette());
+    }
     QApplication::setApplicationName(QStringLiteral("Orbilex"));
     QApplication::setOrganizationName(QStringLiteral("Orbilex"));
     // Ties the windows to the installed launcher (the Wayland app id).

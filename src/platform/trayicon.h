@@ -23,6 +23,9 @@ public:
     virtual bool exists() const = 0;
     virtual void setToolTip(const QString &text) = 0;
     virtual void setIcon(const QIcon &icon) = 0;
+    // Whether the host reports a double-click at all. StatusNotifierItem
+    // hosts report every left click as a single one.
+    virtual bool reportsDoubleClicks() const { return true; }
 
     std::function<void(int message)> onMessage;
 };

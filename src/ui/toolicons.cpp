@@ -1,6 +1,8 @@
 #include "ui/toolicons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 
 namespace orbilex {
@@ -10,8 +12,10 @@ namespace {
 // Drawn on a 16 by 16 grid; scale makes the larger size.
 void draw(QPainter &p, ToolIcon which)
 {
-    const QColor ink(40, 40, 40);
-    const QColor paper(255, 255, 255);
+    // In the colours of the buttons they sit on, so a dark palette keeps them visible.
+    const QPalette palette = QGuiApplication::palette();
+    const QColor ink = palette.color(QPalette::ButtonText);
+    const QColor paper = palette.color(QPalette::Base);
     p.setPen(QPen(ink, 1));
     switch (which) {
     case ToolIcon::Enlarge:

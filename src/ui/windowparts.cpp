@@ -1,5 +1,6 @@
 #include "ui/windowparts.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,11 +16,58 @@ QList<QRect> availableAreas()
     return areas;
 }
 
+void collectTabStops(QLayoutItem *item, QList<QWidget *> &stops);
+
+void collectTabStops(QLayout *layout, QList<QWidget *> &stops)
+{
+    QList<QLayoutItem *> items;
+    if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int column = 0; column < grid->columnCount(); ++column)
+                if (QLayoutItem *item = grid->itemAtPosition(row, column); item && !items.contains(item))
+                    items << item;
+    } else {
+        for (int i = 0; i < layout->count(); ++i)
+            items << layout->itemAt(i);
+    }
+    for (QLayoutItem *item : items)
+        collectTabStops(item, stops);
+}
+
+void collectTabStops(QLayoutItem *item, QList<QWidget *> &stops)
+{
+    if (QLayout *nested = item->layout())
+        return collectTabStops(nested, stops);
+    QWidget *w = item->widget();
+    if (!w)
+        return;
+    if (w->focusPolicy() & Qt::TabFocus)
+        stops << w;
+    if (w->layout())
+        collectTabStops(w->layout(), stops);
+}
+
 } // namespace
+
+void tabInLayoutOrder(std::initializer_list<QLayout *> layouts)
+{
+    QList<QWidget *> stops;
+    for (QLayout *layout : layouts)
+        collectTabStops(layout, stops);
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+bool windowsPlaceThemselves()
+{
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
 
 void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, const IntKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips)
 {
+    if (!windowsPlaceThemselves())
+        return;
     std::optional<int> x = settings.read(left);
     std::optional<int> y = settings.read(top);
     if (defaultTwips) {
@@ -37,6 +85,8 @@ void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, co
 
 void saveWindowPosition(SettingsStore &settings, const IntKey &left, const IntKey &top, const QWidget *w)
 {
+    if (!windowsPlaceThemselves())
+        return;
     settings.write(left, pixelsToTwips(w->x()));
     settings.write(top, pixelsToTwips(w->y()));
 }

@@ -8,10 +8,12 @@
 #include "store/settingsstore.h"
 #include "viewlogic/windowmath.h"
 
+#include <QLayout>
 #include <QPoint>
 #include <QWidget>
 
 #include <concepts>
+#include <initializer_list>
 #include <optional>
 #include <type_traits>
 
@@ -49,14 +51,25 @@ inline void place(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
+// Chains Tab through the controls of the layouts in the order they are read:
+// a box layout's items in turn, a grid row by row, each cell left to right,
+// nested layouts and the layouts of container widgets where they stand.
+void tabInLayoutOrder(std::initializer_list<QLayout *> layouts);
+
+// Whether a window may place itself on this platform; a Wayland compositor
+// places every window, and reports no position back.
+bool windowsPlaceThemselves();
+
 // Moves w to the left and top edges stored in twips, each edge on its own:
 // one that is missing or no number takes its default, or stays where it is
 // when there is none. A position off every screen is brought onto the
-// nearest one.
+// nearest one. Nothing happens where windows cannot place themselves.
 void restoreWindowPosition(const SettingsStore &settings, const IntKey &left, const IntKey &top, QWidget *w,
     std::optional<QPoint> defaultTwips = std::nullopt);
 
-// Stores w's left and top edges in twips.
+// Stores w's left and top edges in twips; where windows cannot place
+// themselves the stored edges stay as they were, for the next X11 or Windows
+// session.
 void saveWindowPosition(SettingsStore &settings, const IntKey &left, const IntKey &top, const QWidget *w);
 
 } // namespace orbilex

@@ -2,6 +2,7 @@
 
 #include "common/program.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace orbilex::about {
@@ -64,12 +65,27 @@ const Release kHistory[] = {
 
 } // namespace
 
-QString infoText(const QVersionNumber &version)
+QString platformLine(const QString &kernelType, const QString &prettyName)
+{
+    if (kernelType == u"winnt")
+        return QStringLiteral("for Windows 9x/ME/NT/2000/XP");
+    static const QHash<QString, QString> families = {
+        {QStringLiteral("linux"), QStringLiteral("Linux")},
+        {QStringLiteral("darwin"), QStringLiteral("macOS")},
+        {QStringLiteral("freebsd"), QStringLiteral("FreeBSD")},
+    };
+    const QString family = families.value(kernelType, kernelType);
+    if (prettyName.isEmpty() || prettyName == family)
+        return QStringLiteral("for ") + family;
+    return QStringLiteral("for %1 (%2)").arg(family, prettyName);
+}
+
+QString infoText(const QVersionNumber &version, const QString &platform)
 {
     const QStringList lines = {
         QStringLiteral("Orbilex Version ") + QString::number(version.majorVersion()) + u'.'
             + QString::number(version.minorVersion()) + u'.' + QString::number(version.microVersion()),
-        QStringLiteral("for Windows 9x/ME/NT/2000/XP"),
+        platform,
         QString(),
         QStringLiteral("Copyright (C) 2003-2005 the Orbilex project. All rights reserved."),
         QStringLiteral("Written by the Orbilex developers"),

@@ -31,8 +31,12 @@ inline constexpr std::array<GlossaryEntry, 6> kGlossary = {{
 inline constexpr const char *kWebAddress = "https://orbilex.example.org/";
 inline constexpr const char *kSupportAddress = "support@orbilex.example.org";
 
+// The line under the version: the design's list of Windows versions on
+// Windows, the system the program runs on elsewhere. kernelType and
+// prettyName as QSysInfo gives them.
+QString platformLine(const QString &kernelType, const QString &prettyName);
 // Version line, platform line, notice, credit and web address, CR LF joined.
-QString infoText(const QVersionNumber &version);
+QString infoText(const QVersionNumber &version, const QString &platform);
 QString descriptionText();
 // Newest release first, each a heading with its date and one line a change.
 QString historyText();

@@ -6,6 +6,7 @@
 
 #include "common/apperror.h"
 #include "store/savedfiles.h"
+#include "ui/windowparts.h"
 #include "viewlogic/abouttexts.h"
 #include "viewlogic/fields.h"
 #include "viewlogic/todaytexts.h"
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
@@ -159,6 +161,10 @@ void frmAbout::buildWindow()
     layout->addWidget(glossary);
     layout->addLayout(buttons);
     resize(520, 560);
+    tabInLayoutOrder({layout});
+    txtInfo->setAccessibleName(QStringLiteral("Version"));
+    txtDesc->setAccessibleName(QStringLiteral("Database"));
+    txtHistory->setAccessibleName(QStringLiteral("Release history"));
 
     connect(cmdCool, &QPushButton::clicked, this, &frmAbout::cmdCoolClick);
     connect(cmdWeb, &QPushButton::clicked, this, &frmAbout::cmdWebClick);
@@ -172,7 +178,8 @@ void frmAbout::Load(const QCursor &pointer)
     for (QPushButton *b : {cmdCool, cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
         b->setCursor(pointer);
 
-    txtInfo->setPlainText(about::infoText(QVersionNumber::fromString(QStringLiteral(ORBILEX_VERSION))));
+    txtInfo->setPlainText(about::infoText(QVersionNumber::fromString(QStringLiteral(ORBILEX_VERSION)),
+        about::platformLine(QSysInfo::kernelType(), QSysInfo::prettyProductName())));
     txtDesc->setPlainText(about::descriptionText());
     showIpDatabaseDate();
 }

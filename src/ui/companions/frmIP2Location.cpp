@@ -115,6 +115,10 @@ void frmIP2Location::buildWindow()
     // Small, because it is there for the Escape key rather than to be seen.
     cmdClose = button(this, "cmdClose", "x", nullptr);
     cmdClose->setFixedSize(twipsToPixels(435), twipsToPixels(120));
+    // The desktop font is taller than the button; a caption this small fits.
+    QFont tiny = cmdClose->font();
+    tiny.setPixelSize(twipsToPixels(120) - 1);
+    cmdClose->setFont(tiny);
     cmdClose->setFocusPolicy(Qt::NoFocus);
     cmdClose->setAccessibleName(QStringLiteral("Close"));
 

@@ -147,13 +147,26 @@ void frmISOLang::buildWindow()
     cmdClose->setAutoDefault(false);
     cmdClose->setFocusPolicy(Qt::NoFocus);
     place(cmdClose, kClientWidthTwips - 540 - 30, kClientHeightTwips - 120 - 30, 540, 120);
+    // The desktop font is taller than the button; a caption this small fits.
+    QFont tiny = cmdClose->font();
+    tiny.setPixelSize(twipsToPixels(120) - 1);
+    cmdClose->setFont(tiny);
 
     setTabOrder(cmbThree->textField(), cmbThree->items());
     setTabOrder(cmbThree->items(), cmbTwo->textField());
     setTabOrder(cmbTwo->textField(), cmbTwo->items());
     setTabOrder(cmbTwo->items(), cmbLang->textField());
     setTabOrder(cmbLang->textField(), cmbLang->items());
-    setTabOrder(cmbLang->items(), cmdCopy);
+    setTabOrder(cmbLang->items(), txtLangName);
+    setTabOrder(txtLangName, cmdCopy);
+
+    for (const auto &[list, spoken] : {std::pair(cmbThree, "3-letter code"), std::pair(cmbTwo, "2-letter code"),
+             std::pair(cmbLang, "Language name")}) {
+        list->textField()->setAccessibleName(QString::fromLatin1(spoken));
+        list->items()->setAccessibleName(QString::fromLatin1(spoken) + QStringLiteral(" list"));
+    }
+    txtLangName->setAccessibleName(QStringLiteral("Chosen language"));
+    cmdClose->setAccessibleName(QStringLiteral("Close"));
 }
 
 void frmISOLang::loadSteps()

@@ -95,6 +95,8 @@ void frmLat::buildWindow()
     setTabOrder(m_listText, m_listItems);
     setTabOrder(m_listItems, Command2);
     setTabOrder(Command2, Command1);
+    m_listText->setAccessibleName(QStringLiteral("Chosen line"));
+    m_listItems->setAccessibleName(QStringLiteral("Regions and cities"));
 }
 
 void frmLat::loadSteps()

@@ -12,12 +12,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 #include <algorithm>
@@ -82,7 +84,8 @@ protected:
     }
 };
 
-// A picture or caption that opens a page when clicked.
+// A picture or caption that opens a page when clicked, or, once it has the
+// focus, on Enter or Space.
 class LinkLabel final : public QLabel
 {
 public:
@@ -97,6 +100,24 @@ protected:
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             guarded(m_open);
+    }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            guarded(m_open);
+        else
+            QLabel::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 
 private:
@@ -178,7 +199,11 @@ void frmWorldMap::buildWindow()
     lblGeoWorld = named(new LinkLabel(this, openWorld), "lblGeoWorld");
     lblGeoCountry->setText(QStringLiteral("Country Profile"));
     lblGeoWorld->setText(QStringLiteral("Satelite view of World Map"));
+    // The picture opens what the caption beside it opens; only the captions
+    // take the focus.
     for (QLabel *link : {lblGeoCountry, lblGeoWorld}) {
+        link->setFocusPolicy(Qt::StrongFocus);
+        link->setAccessibleDescription(QStringLiteral("link"));
         QFont f = small;
         f.setUnderline(true);
         setFontOnShow(link, f);
@@ -196,6 +221,18 @@ void frmWorldMap::buildWindow()
 
     buildRuler();
     buildMarker(small);
+
+    // Read as the window is laid out: the buttons' column, then the row of
+    // links and the country list.
+    setTabOrder(cmdCancel, cmdClose);
+    setTabOrder(cmdClose, cmdEdit);
+    setTabOrder(cmdEdit, lblGeoCountry);
+    setTabOrder(lblGeoCountry, lblGeoWorld);
+    setTabOrder(lblGeoWorld, cmbWMCountry);
+    txtCurCountry->setAccessibleName(QStringLiteral("Located country"));
+    txtCTop->setAccessibleName(QStringLiteral("Marker top"));
+    txtCLeft->setAccessibleName(QStringLiteral("Marker left"));
+    cmbWMCountry->setAccessibleName(QStringLiteral("Country"));
 }
 
 void frmWorldMap::buildReadouts(const QFont &small)
@@ -472,6 +509,41 @@ void frmWorldMap::enterEditMode()
     cmdEdit->setEnabled(false);
     m_editing = true;
     setEscapeButton(cmdCancel);
+    // The keys go to the window, whose crosshair starts on the marker.
+    m_keyPointer = {pixelsToTwips(imgCur->x()), pixelsToTwips(imgCur->y())};
+    setFocus();
+}
+
+bool frmWorldMap::editKey(const QKeyEvent *event)
+{
+    const int step = pixelsToTwips(event->modifiers() & Qt::ShiftModifier ? 10 : 1);
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        guarded([&] { storeLocation(m_keyPointer); });
+        return true;
+    default:
+        return false;
+    }
+    const QPoint last(pixelsToTwips(width() - 1), pixelsToTwips(height() - 1));
+    m_keyPointer = QPoint(
+        std::clamp(m_keyPointer.x() + move.x(), 0, last.x()), std::clamp(m_keyPointer.y() + move.y(), 0, last.y()));
+    guarded([&] { trackPointer(m_keyPointer); });
+    return true;
 }
 
 void frmWorldMap::leaveEditMode()
@@ -571,6 +643,8 @@ void frmWorldMap::keyPressEvent(QKeyEvent *event)
         m_escapeButton->click();
         return;
     }
+    if (m_editing && editKey(event))
+        return;
     QWidget::keyPressEvent(event);
 }
 

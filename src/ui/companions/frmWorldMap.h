@@ -81,6 +81,9 @@ private:
     void leaveEditMode();
     void trackPointer(QPoint twips);
     void storeLocation(QPoint twips);
+    // Edit mode from the keyboard: the arrows move the crosshair, Enter or
+    // Space stores it. Returns whether the key was one of them.
+    bool editKey(const QKeyEvent *event);
     void placeMarker(int x, int y);
     void setEscapeButton(QPushButton *button);
     QString locationFile() const;
@@ -88,6 +91,7 @@ private:
 
     QPixmap m_map;
     bool m_editing = false;
+    QPoint m_keyPointer; // the crosshair the keyboard moves, in twips
     bool m_markerPhase = true;
     bool m_pointerPhase = true;
     QPushButton *m_escapeButton = nullptr;

@@ -6,6 +6,7 @@
 #include "common/program.h"
 #include "desktop/frmSysTray.h"
 #include "desktop/XPButton.h"
+#include "ui/accessiblecombobox.h"
 #include "ui/compactcombobox.h"
 #include "ui/flags.h"
 #include "ui/toolicons.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,6 +40,15 @@ QString spokenCaption(const char *caption)
     return QString::fromLatin1(caption).remove(u'&').trimmed();
 }
 
+// The field a button acts on, as the button's name says it: "Edit Long Name".
+QString fieldName(const char *caption)
+{
+    QString name = spokenCaption(caption);
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
 QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip = nullptr)
 {
     auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
@@ -48,16 +59,64 @@ QPushButton *button(QWidget *parent, const char *objectName, const char *caption
     return b;
 }
 
+// A caption holding one link. Reached with Tab the link itself takes the
+// focus, drawn as such, so Enter opens it at once.
+class LinkCaption final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QLabel::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            focusNextPrevChild(event->reason() == Qt::TabFocusReason);
+    }
+};
+
 QLabel *linkCaption(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
 {
     auto *l = named(
-        new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromLatin1(caption)), parent), objectName);
+        new LinkCaption(QStringLiteral("<a href=\"#\">%1</a>").arg(QString::fromLatin1(caption)), parent), objectName);
     l->setToolTip(QString::fromLatin1(toolTip));
     l->setCursor(Qt::PointingHandCursor);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    l->setAccessibleName(QString::fromLatin1(caption));
     return l;
 }
+
+// What a screen reader calls the controls whose captions are too short or
+// too alike to say what they do; the rest speak their captions, and the
+// fields the captions of their check boxes.
+struct SpokenName {
+    const char *objectName;
+    const char *name;
+};
+
+constexpr SpokenName kSpokenNames[] = {
+    {"cmbCountryName", "Choose country"},
+    {"txtCountryName", "Country Name"},
+    {"cmdZoom", "Show the large flag"},
+    {"cmdCopy", "Copy flag image"},
+    {"cmdFlag", "Enlarge flag"},
+    {"cmdFlagCopy", "Copy flag"},
+    {"lblTLDURL", "More information on the TLD"},
+    {"cmdMoreInfo", "Open the TLD page"},
+    {"lblIOCUrl", "More information on the IOC code"},
+    {"lblMoreCur", "More information on the currency"},
+    {"lblCurPic", "Picture of the currency"},
+    {"cmdCiaURL", "Open the extra information page"},
+    {"cmdCopySel", "Copy selected fields"},
+    {"cmdCopyAll", "Copy all fields"},
+    {"cmdSelAll", "Select all fields"},
+    {"cmdDSelAll", "Clear all fields"},
+    {"cmdPrintVer", "HTML version"},
+    {"cmdIP2Location", "IP to country"},
+    {"cmdResetDB", "Reset database"},
+    {"cmdDefCount", "Default values for this country"},
+    {"cmdExit", "Hide to tray"},
+    {"txtLog", "Log"},
+};
 
 const char *shows(Field f)
 {
@@ -117,6 +176,7 @@ frmMain::frmMain(Environment &env, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
+    installAccessibleComboBoxes();
     buildWindow();
 
     const auto timer = [this](const char *name, int ms) {
@@ -190,6 +250,7 @@ QPushButton *frmMain::overrideButton(Field f, bool edit)
     auto *b = edit ? button(this, user.editButton, "edit", "edit database")
                    : button(this, user.resetButton, "d", "default database value for this field");
     b->setFocusPolicy(Qt::TabFocus);
+    b->setAccessibleName((edit ? QStringLiteral("Edit ") : QStringLiteral("Reset ")) + fieldName(fieldRow(f).caption));
     const int width = b->fontMetrics().horizontalAdvance(b->text()) + 14;
     b->setFixedWidth(width);
     return b;
@@ -199,12 +260,21 @@ QPushButton *frmMain::overrideButton(Field f, bool edit)
 void frmMain::findFieldWidgets()
 {
     for (const FieldRow &row : kFields) {
+        fieldCheck(row.field)->setAccessibleDescription(
+            QStringLiteral("chooses the field for copying and the HTML page"));
         if (!row.widget)
             continue;
         QWidget *w = findChild<QWidget *>(QLatin1StringView(row.widget));
         w->setAccessibleName(spokenCaption(row.caption));
         m_fieldWidgets[row.field] = w;
     }
+    for (const SpokenName &spoken : kSpokenNames)
+        findChild<QWidget *>(QLatin1StringView(spoken.objectName))->setAccessibleName(QString::fromLatin1(spoken.name));
+    // An editable list hands the focus to its text field, which a screen
+    // reader announces by the field's own name.
+    for (auto *box : findChildren<QComboBox *>())
+        if (box->lineEdit())
+            box->lineEdit()->setAccessibleName(box->accessibleName());
 }
 
 void frmMain::buildWindow()
@@ -222,7 +292,6 @@ void frmMain::buildWindow()
     layout->addLayout(groups);
     layout->addWidget(buildButtonRow());
     txtLog = displayField(m_body, "txtLog");
-    txtLog->setAccessibleName(QStringLiteral("Log"));
     txtLog->setFrame(false);
     layout->addWidget(txtLog);
 
@@ -230,10 +299,7 @@ void frmMain::buildWindow()
 
     findFieldWidgets();
     buildTodayMarkers();
-    // The list that chooses the country speaks as its check box; the box
-    // beside it only shows the name.
-    cmbCountryName->setAccessibleName(txtCountryName->accessibleName());
-    txtCountryName->setAccessibleName(QStringLiteral("Country Name"));
+    tabInLayoutOrder({m_body->layout(), Frame1->layout()});
 
     // Themed before the window takes its size: a picture button may need more room.
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *> {cmdCopyAll, cmdCopy, cmdPrintVer,
@@ -268,10 +334,8 @@ QWidget *frmMain::buildCountryRow()
     imgEmpty->hide();
     cmdZoom = button(row, "cmdZoom", "");
     cmdZoom->setIcon(toolIcon(ToolIcon::Enlarge));
-    cmdZoom->setAccessibleName(QStringLiteral("Enlarge flag"));
     cmdCopy = button(row, "cmdCopy", "", "copy image to clipboard");
     cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
-    cmdCopy->setAccessibleName(QStringLiteral("Copy flag"));
     for (QPushButton *b : {cmdZoom, cmdCopy})
         b->setFixedSize(22, 22);
     cmdFlag = button(row, "cmdFlag", "&z", "enlarge flag (Alt + Z)");
@@ -286,12 +350,16 @@ QWidget *frmMain::buildCountryRow()
     h->addWidget(buildSearchBox(row), 2);
     h->addSpacing(8);
     h->addWidget(picFlag);
-    auto *flagButtons = new QGridLayout;
+    // Two columns, read one after the other: the pictures, then the letters.
+    auto *flagButtons = new QHBoxLayout;
     flagButtons->setSpacing(2);
-    flagButtons->addWidget(cmdZoom, 0, 0);
-    flagButtons->addWidget(cmdCopy, 1, 0);
-    flagButtons->addWidget(cmdFlag, 0, 1);
-    flagButtons->addWidget(cmdFlagCopy, 1, 1);
+    for (const auto &column : {std::pair(cmdZoom, cmdCopy), std::pair(cmdFlag, cmdFlagCopy)}) {
+        auto *v = new QVBoxLayout;
+        v->setSpacing(2);
+        v->addWidget(column.first);
+        v->addWidget(column.second);
+        flagButtons->addLayout(v);
+    }
     h->addLayout(flagButtons);
     return row;
 }

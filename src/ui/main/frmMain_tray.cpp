@@ -48,6 +48,9 @@ void frmMain::eSystray()
         m_env.makeTrayIcon ? m_env.makeTrayIcon() : nullptr, QString::fromLatin1(kProgramTitle));
     frmSysTray *tray = m_frmSysTray.get();
     guardedConnect(tray, &frmSysTray::SysTrayDoubleClick, this, &frmMain::restoreFromTray);
+    guardedConnect(tray, &frmSysTray::SysTrayClick, this, &frmMain::restoreFromTray);
+    // The hide button waited for an icon to come back through.
+    guardedConnect(tray, &frmSysTray::IconShown, this, [this] { cmdExit->setEnabled(true); });
     guardedConnect(tray, &frmSysTray::SysTrayMouseDown, this, [this](int button) { trayMouseDown(button); });
     guardedConnect(tray, &frmSysTray::MenuClick, this, [this](int, const QString &key) { trayMenuClick(key); });
     for (const TrayItem &item : kTrayMenu) {
