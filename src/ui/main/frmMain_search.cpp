@@ -54,7 +54,6 @@ QLineEdit *frmMain::buildSearchBox(QWidget *parent)
     txtSearch->setPlaceholderText(QStringLiteral("Search: name, code, city or phone number"));
     txtSearch->setAccessibleName(QStringLiteral("Search"));
     txtSearch->setToolTip(QStringLiteral("Find a country by anything you know of it (Ctrl+F)"));
-    txtSearch->setClearButtonEnabled(true);
     auto *shortcut = new QShortcut(QKeySequence::Find, this);
     connect(shortcut, &QShortcut::activated, this, [this] {
         txtSearch->setFocus(Qt::ShortcutFocusReason);
