@@ -203,7 +203,13 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     cmbCountryName->setFocus();
 }
 
-frmMain::~frmMain() = default;
+// The search box's hook calls back into this window when the box loses the
+// focus, which it does while QWidget tears the window down; the box goes
+// first, while this is still a whole frmMain.
+frmMain::~frmMain()
+{
+    delete txtSearch;
+}
 
 void frmMain::connectButtons()
 {
