@@ -5,6 +5,7 @@
 #include "store/savedfiles.h"
 #include "store/settingsstore.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -167,7 +168,15 @@ private slots:
             QCOMPARE(error.number, 13);
         }
     }
+
+    // The desktop finds the launcher, its icon and its actions by this id.
+    void applicationIsTiedToItsLauncher()
+    {
+        setUpApplication();
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.orbilex.Orbilex"));
+        QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPlatform)
+QTEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -216,7 +216,6 @@ void setUpApplication()
     for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/orbilex-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    QApplication::setDesktopFileName(QStringLiteral("orbilex"));
 }
 
 } // namespace orbilex
