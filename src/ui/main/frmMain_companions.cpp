@@ -61,9 +61,11 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        // After the whole frame, children and flush included, and one turn
+        // later still, so whatever else waited for the frame (input that came
+        // meanwhile, a watch on the start) goes first.
         if (event->type() == QEvent::Paint)
-            // After the whole frame, children and flush included.
-            QTimer::singleShot(0, this, [this] { run(); });
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { run(); }); });
         return false;
     }
 
