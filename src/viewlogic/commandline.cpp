@@ -47,7 +47,8 @@ StartRequest parseCommandLine(const QStringList &arguments, const QString &versi
     const QCommandLineOption showVersion(
         {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the program's version."));
     const QCommandLineOption country(QStringLiteral("country"),
-        QStringLiteral("Starts on the country with this name or code (ISO, TLD, IOC, FIPS, vehicle sign)."),
+        QStringLiteral("Starts on the country that best matches the text, as the search box finds it: a name, a code "
+                       "(ISO, TLD, IOC, FIPS, vehicle sign), a city or a phone number."),
         QStringLiteral("name or code"));
     const QCommandLineOption worldMap(QStringLiteral("world-map"), QStringLiteral("Opens the world map as well."));
     const QCommandLineOption ipToCountry(
