@@ -139,6 +139,7 @@ private slots:
         QTest::newRow("IP to country") << Opener([](MainWindow &m) { return companion(m, Kind::IpToCountry); });
         QTest::newRow("ISO 639") << Opener([](MainWindow &m) { return companion(m, Kind::IsoLanguages); });
         QTest::newRow("latitudes") << Opener([](MainWindow &m) { return companion(m, Kind::Latitudes); });
+        QTest::newRow("today") << Opener([](MainWindow &m) { return companion(m, Kind::Today); });
         QTest::newRow("about") << Opener([](MainWindow &m) {
             m.click("cmdAbout");
             return m.window->loadedCompanion(Kind::About);
