@@ -91,6 +91,7 @@ private slots:
         row("withdrawn into the row", "YU", "Serbia and Montenegro", "withdrawn: YU");
         row("successor of a dissolved row", "CW", "Netherlands Antilles", "today: CW");
         row("withdrawn before the record's TLD", "TP", "Timor-Leste", "withdrawn: TP");
+        row("split into rows", "Czechoslovakia", "Czech", "formerly: Czechoslovakia, Czechoslovak Socialist Republic");
         row("today's alpha-3", "TLS", "Timor-Leste", "alpha-3 TLS");
         row("calling code", "49", "Germany", "calling code +49");
         row("ISO number that looks like a phone number", "004", "Afghanistan", "numeric 004");
@@ -153,6 +154,9 @@ private slots:
         QVERIFY(guinea.indexOf("Equatorial Guinea") > 1 && guinea.indexOf("Papua New Guinea") > 1);
 
         QCOMPARE(searchCountries(QStringLiteral("a"), 7).size(), std::size_t(7));
+
+        // A place that was split finds every row it became.
+        QCOMPARE(names(searchCountries(QStringLiteral("CSK"), 10)), QStringList({"Czech", "Slovakia"}));
     }
 
     // A currency code finds every country that has it, on the record or today, and nothing else.

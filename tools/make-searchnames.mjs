@@ -95,6 +95,17 @@ function otherNames(index) {
 
 // ---- Withdrawn codes --------------------------------------------------------------------------------------------
 
+// Entries that were split name no successor in their code; these are the places they became, so that a user who
+// types the old name or code finds every one of them.
+const splitInto = {
+    CSHH: ['CZ', 'SK'], // Czechoslovakia, split in 1993
+    SUHH: ['AM', 'AZ', 'BY', 'EE', 'GE', 'KZ', 'KG', 'LV', 'LT', 'MD', 'RU', 'TJ', 'TM', 'UA', 'UZ'], // the USSR's 15 republics
+    GEHH: ['KI', 'TV'], // Gilbert Islands became Kiribati, Ellice Islands Tuvalu
+    NTHH: ['IQ', 'SA'], // the Neutral Zone was divided between Iraq and Saudi Arabia
+    PCHH: ['MH', 'FM', 'MP', 'PW'], // the Trust Territory of the Pacific Islands
+    FQHH: ['TF', 'AQ'], // Adélie Land went to Antarctica, the rest became French Southern Territories
+};
+
 // An ISO 3166-3 entry belongs to the row of its name, else to the rows holding the code that replaced it (the last
 // two letters of its four-letter code; "AA" keeps the old alpha-2, "HH" and "XX" name no single successor). Where
 // several rows hold that code, those sharing the entry's first word are meant (Johnston Island is Johnston Atoll).
@@ -104,7 +115,7 @@ function withdrawnRows(entry) {
         return byName;
     const tail = entry.alpha_4.slice(2);
     if (tail === 'HH' || tail === 'XX')
-        return [];
+        return (splitInto[entry.alpha_4] ?? []).flatMap(code => names.flatMap((_, i) => (codes[i][0] === code ? [i] : [])));
     const successor = tail === 'AA' ? entry.alpha_2 : tail;
     let rows = names.flatMap((_, i) => (codes[i][0] === successor ? [i] : []));
     if (!rows.length)

@@ -284,34 +284,61 @@ inline constexpr std::array<std::string_view, 253> kSearchNames = {{
     "", // 252 Zimbabwe
 }};
 
-inline constexpr std::array<WithdrawnCode, 33> kWithdrawnCodes = {{
+inline constexpr std::array<WithdrawnCode, 60> kWithdrawnCodes = {{
     {7, "BQ", "ATB", "", "British Antarctic Territory"}, // Antarctica
+    {7, "FQ", "ATF", "", "French Southern and Antarctic Territories"}, // Antarctica
     {7, "NQ", "ATN", "216", "Dronning Maud Land"}, // Antarctica
+    {10, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Armenia
+    {14, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Azerbaijan
     {17, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Baker Island
     {20, "BY", "BYS", "112", "Byelorussian SSR Soviet Socialist Republic"}, // Belarus
+    {20, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Belarus
     {23, "DY", "DHY", "204", "Dahomey"}, // Benin
     {34, "HV", "HVO", "854", "Upper Volta, Republic of"}, // Burkina Faso
     {50, "ZR", "ZAR", "180", "Zaire, Republic of"}, // Congo, Democratic Republic of
+    {57, "CS", "CSK", "200", "Czechoslovakia, Czechoslovak Socialist Republic"}, // Czech
     {59, "AI", "AFI", "262", "French Afars and Issas"}, // Djibouti
+    {67, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Estonia
     {73, "FX", "FXX", "249", "France, Metropolitan"}, // France
+    {76, "FQ", "ATF", "", "French Southern and Antarctic Territories"}, // French Southern and Antarctic Lands
+    {80, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Georgia
     {81, "DD", "DDR", "278", "German Democratic Republic"}, // Germany
     {99, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Howland Island
     {102, "SK", "SKM", "", "Sikkim"}, // India
+    {105, "NT", "NTZ", "536", "Neutral Zone"}, // Iraq
     {112, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Jarvis Island
     {114, "JT", "JTN", "396", "Johnston Island"}, // Johnston Atoll
     {114, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Johnston Atoll
+    {116, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Kazakhstan
     {118, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Kingman Reef
     {119, "CT", "CTE", "128", "Canton and Enderbury Islands"}, // Kiribati
+    {119, "GE", "GEL", "296", "Gilbert and Ellice Islands"}, // Kiribati
+    {123, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Kyrgyzstan
+    {125, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Latvia
+    {131, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Lithuania
+    {142, "PC", "PCI", "582", "Pacific Islands (trust territory)"}, // Marshall Islands
+    {148, "PC", "PCI", "582", "Pacific Islands (trust territory)"}, // Micronesia
     {149, "MI", "MID", "488", "Midway Islands"}, // Midway Islands
     {149, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Midway Islands
+    {150, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Moldova
     {156, "BU", "BUR", "104", "Burma, Socialist Republic of the Union of"}, // Myanmar
     {159, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Navassa Island
     {162, "AN", "ANT", "530", "Netherlands Antilles"}, // Netherlands Antilles
+    {170, "PC", "PCI", "582", "Pacific Islands (trust territory)"}, // Northern Mariana Islands
+    {174, "PC", "PCI", "582", "Pacific Islands (trust territory)"}, // Palau
     {175, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Palmyra Atoll
     {177, "PZ", "PCZ", "", "Panama Canal Zone"}, // Panama
+    {189, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Russia
+    {199, "NT", "NTZ", "536", "Neutral Zone"}, // Saudi Arabia
     {201, "CS", "SCG", "891", "Serbia and Montenegro"}, // Serbia and Montenegro
     {201, "YU", "YUG", "891", "Yugoslavia, (Socialist) Federal Republic of"}, // Serbia and Montenegro
+    {205, "CS", "CSK", "200", "Czechoslovakia, Czechoslovak Socialist Republic"}, // Slovakia
+    {221, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Tajikistan
     {224, "TP", "TMP", "626", "East Timor"}, // Timor-Leste
+    {231, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Turkmenistan
+    {233, "GE", "GEL", "296", "Gilbert and Ellice Islands"}, // Tuvalu
+    {235, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Ukraine
+    {240, "SU", "SUN", "810", "USSR, Union of Soviet Socialist Republics"}, // Uzbekistan
     {241, "NH", "NHB", "548", "New Hebrides"}, // Vanuatu
     {243, "VD", "VDR", "", "Viet-Nam, Democratic Republic of"}, // Vietnam
     {246, "PU", "PUS", "849", "US Miscellaneous Pacific Islands"}, // Wake Island

@@ -20,8 +20,10 @@ namespace orbilex {
 namespace {
 
 // In order of authority: where two schemes spell a code alike (GM is Gambia
-// in ISO 3166 and Germany in FIPS 10-4), the first wins.
-enum class Scheme { Phone, Alpha2, Alpha3, Numeric, Tld, Ioc, Currency, CallingCode, Fips, Sign, Language };
+// in ISO 3166 and Germany in FIPS 10-4), the first wins, and a code a row
+// holds beats the same code withdrawn into another ("CS" is Serbia and
+// Montenegro before Czechoslovakia).
+enum class Scheme { Phone, Alpha2, Alpha3, Numeric, Withdrawn, Tld, Ioc, Currency, CallingCode, Fips, Sign, Language };
 
 // Where a name comes from; within a rank the list's own name comes first.
 enum class Source { ListName, OtherName, City };
@@ -67,8 +69,10 @@ QString currencyText(const QString &code)
 // The code as the match shows it: with its scheme on the record, bare beside "today:".
 QString codeText(Scheme scheme, const QString &code, bool today)
 {
-    static const std::array<const char *, 11> kLabels = {"", "alpha-2 ", "alpha-3 ", "numeric ", "TLD ", "IOC ", "",
+    // Withdrawn codes say what they were instead.
+    static constexpr std::array kLabels = {"", "alpha-2 ", "alpha-3 ", "numeric ", "", "TLD ", "IOC ", "",
         "calling code ", "FIPS ", "vehicle sign ", "language "};
+    static_assert(kLabels.size() == std::size_t(Scheme::Language) + 1);
     if (scheme == Scheme::Currency)
         return today ? QStringLiteral("today: ") + currencyText(code) : currencyText(code);
     if (scheme == Scheme::CallingCode)
@@ -149,9 +153,8 @@ void addWithdrawn(SearchIndex &index, int i)
         if (w.country != i)
             continue;
         const QString what = QStringLiteral("withdrawn: %1 (%2)").arg(qs(w.alpha2), qs(w.name));
-        addCode(index, i, Scheme::Alpha2, w.alpha2, what);
-        addCode(index, i, Scheme::Alpha3, w.alpha3, what);
-        addCode(index, i, Scheme::Numeric, w.numeric, what);
+        for (const std::string_view code : {w.alpha2, w.alpha3, w.numeric})
+            addCode(index, i, Scheme::Withdrawn, code, what);
         addName(index, i, Source::OtherName, qs(w.name), QStringLiteral("formerly: ") + qs(w.name));
     }
 }
