@@ -17,7 +17,9 @@
 #
 # Each flag is named by the country's FIPS 10-4 code and drawn from the
 # flag-icons picture of its ISO alpha-2 code, stretched to exactly 52x30 so
-# that every picture fills the flag box the same way. Countries that share a
+# that every picture fills the flag box the same way; XX@2x.png beside it is
+# the same drawing at 104x60 for screens of twice the pixel density (the
+# program picks it by the window's device pixel ratio). Countries that share a
 # FIPS code share one picture. The set is rebuilt completely on every run,
 # so a code that left the table loses its picture too.
 
@@ -107,10 +109,10 @@ while read -r alpha2 fips index name; do
 done <<<"$rows"
 
 # Stretch, not letterbox: preserveAspectRatio="none" on the root element makes
-# the drawing fill the whole 52x30 viewport whatever the SVG's own aspect.
-render() { # svg png
+# the drawing fill the whole viewport whatever the SVG's own aspect.
+render() { # svg png scale
     sed -E '0,/<svg /s//<svg preserveAspectRatio="none" /' "$1" >"$tmp/in.svg"
-    rsvg-convert -w "$WIDTH" -h "$HEIGHT" -b white "$tmp/in.svg" -o "$tmp/full.png"
+    rsvg-convert -w $((WIDTH * $3)) -h $((HEIGHT * $3)) -b white "$tmp/in.svg" -o "$tmp/full.png"
     # An 8-bit palette keeps the files small; a flag with fine detail whose
     # colours would shift visibly stays in full colour.
     convert "$tmp/full.png" -alpha off -strip PNG8:"$tmp/pal.png"
@@ -126,16 +128,22 @@ render() { # svg png
 }
 
 for fips in "${order[@]}"; do
-    render "${source_of[$fips]}" "$tmp/flags/$fips.png"
+    render "${source_of[$fips]}" "$tmp/flags/$fips.png" 1
+    render "${source_of[$fips]}" "$tmp/flags/$fips@2x.png" 2
 done
 
-# Shown when a country has no flag: light grey with a mid-grey frame.
-convert -size $((WIDTH - 2))x$((HEIGHT - 2)) xc:'#e4e4e4' -bordercolor '#9a9a9a' -border 1 \
-    -strip PNG8:"$tmp/flags/empty.png"
+# Shown when a country has no flag: light grey with a mid-grey frame, one
+# screen pixel wide at either density.
+for scale in 1 2; do
+    suffix=""
+    [ "$scale" -eq 1 ] || suffix="@${scale}x"
+    convert -size $((WIDTH * scale - 2 * scale))x$((HEIGHT * scale - 2 * scale)) xc:'#e4e4e4' \
+        -bordercolor '#9a9a9a' -border "$scale" -strip PNG8:"$tmp/flags/empty$suffix.png"
+done
 
 version="$(sed -nE 's/^[[:space:]]*"version":[[:space:]]*"([^"]*)".*/\1/p' "$pkg/package.json" | head -n1)"
 {
-    echo "The flag pictures come from flag-icons $version (npm package flag-icons, licence below), scaled to ${WIDTH}x${HEIGHT} pixels; those of Serbia and Montenegro (YI) and the Netherlands Antilles (NT) are drawn for this program."
+    echo "The flag pictures come from flag-icons $version (npm package flag-icons, licence below), scaled to ${WIDTH}x${HEIGHT} pixels and, for screens of twice the density, $((WIDTH * 2))x$((HEIGHT * 2)); those of Serbia and Montenegro (YI) and the Netherlands Antilles (NT) are drawn for this program."
     echo
     cat "$pkg/LICENSE"
 } >"$tmp/flags/LICENSE-flag-icons.txt"
@@ -143,4 +151,4 @@ version="$(sed -nE 's/^[[:space:]]*"version":[[:space:]]*"([^"]*)".*/\1/p' "$pkg
 mkdir -p "$out"
 rm -f "$out"/*.png "$out/LICENSE-flag-icons.txt"
 cp "$tmp/flags/"* "$out/"
-echo "make-flags: wrote ${#order[@]} flags, empty.png and LICENSE-flag-icons.txt to $out"
+echo "make-flags: wrote ${#order[@]} flags at 1x and 2x, empty.png, empty@2x.png and LICENSE-flag-icons.txt to $out"

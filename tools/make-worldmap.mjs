@@ -1,6 +1,8 @@
 #!/usr/bin/env node
 // Draws the time-zone world map (assets/worldmap.png, 925 x 476) from Natural Earth land data and writes the shipped
 // marker file (assets/wlocation.dat) from the same projection, so every marker lands on the map where its country is.
+// The same drawing at exactly twice the size, 1850 x 952, goes to assets/worldmap@2x.png for screens of twice the
+// pixel density; the program shows it in the same 925 x 476 area, so the markers' positions hold for both.
 //
 // Run by hand when the country list or the map changes; the build only embeds what this wrote.
 //
@@ -289,14 +291,16 @@ try {
     const svg = join(scratch, 'worldmap.svg');
     const png = join(scratch, 'worldmap.png');
     writeFileSync(svg, svgMap(d3, topojson));
-    execFileSync('rsvg-convert', ['-w', String(WIDTH), '-h', String(HEIGHT), '-o', png, svg]);
-    // A palette picture is a fifth of the size and looks the same.
-    execFileSync('convert', [png, '-background', OCEAN[0], '-alpha', 'remove', '+dither', '-colors', '64', '-strip',
-        `PNG8:${join(root, 'assets', 'worldmap.png')}`]);
+    for (const [scale, name] of [[1, 'worldmap.png'], [2, 'worldmap@2x.png']]) {
+        execFileSync('rsvg-convert', ['-w', String(scale * WIDTH), '-h', String(scale * HEIGHT), '-o', png, svg]);
+        // A palette picture is a fifth of the size and looks the same.
+        execFileSync('convert', [png, '-background', OCEAN[0], '-alpha', 'remove', '+dither', '-colors', '64', '-strip',
+            `PNG8:${join(root, 'assets', name)}`]);
+    }
 } finally {
     rmSync(scratch, { recursive: true, force: true });
 }
 
 const report = offTheirCountry(d3, topojson, names, records, places);
 console.log(report.length ? `\nFarther than half a pixel from their outline:\n${report.join('\n')}` : '\nEvery position lies inside its country.');
-console.log('wrote assets/worldmap.png and assets/wlocation.dat');
+console.log('wrote assets/worldmap.png, assets/worldmap@2x.png and assets/wlocation.dat');

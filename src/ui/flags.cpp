@@ -1,5 +1,7 @@
 #include "ui/flags.h"
 
+#include "ui/densepictures.h"
+
 namespace orbilex {
 
 namespace {
@@ -13,22 +15,27 @@ bool isFlagName(QStringView fips)
 
 } // namespace
 
-QPixmap flagPicture(QStringView fips)
+QPixmap flagPicture(QStringView fips, qreal ratio)
 {
     if (!isFlagName(fips))
         return {};
-    return QPixmap(QStringLiteral(":/flags/%1.png").arg(fips));
+    return densePicture(QStringLiteral(":/flags/%1.png").arg(fips), ratio);
 }
 
-QPixmap emptyFlagPicture()
+QPixmap emptyFlagPicture(qreal ratio)
 {
-    return QPixmap(QStringLiteral(":/flags/empty.png"));
+    return densePicture(QStringLiteral(":/flags/empty.png"), ratio);
 }
 
-QPixmap flagOrEmpty(QStringView fips)
+QPixmap flagOrEmpty(QStringView fips, qreal ratio)
 {
-    const QPixmap flag = flagPicture(fips);
-    return flag.isNull() ? emptyFlagPicture() : flag;
+    const QPixmap flag = flagPicture(fips, ratio);
+    return flag.isNull() ? emptyFlagPicture(ratio) : flag;
+}
+
+QPixmap flagAtLayoutSize(const QPixmap &shown, QStringView fips)
+{
+    return shown.devicePixelRatio() > 1 ? flagOrEmpty(fips) : shown;
 }
 
 } // namespace orbilex

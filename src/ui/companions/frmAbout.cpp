@@ -6,6 +6,7 @@
 
 #include "common/apperror.h"
 #include "store/savedfiles.h"
+#include "ui/densepictures.h"
 #include "ui/windowparts.h"
 #include "viewlogic/abouttexts.h"
 #include "viewlogic/fields.h"
@@ -51,10 +52,9 @@ QPlainTextEdit *readOnlyText(QWidget *parent, const char *objectName)
 }
 
 // A globe with one orbit: the program has no picture file for its logo.
-QPixmap logoPicture()
+QPixmap logoPicture(qreal ratio)
 {
-    QPixmap picture(64, 64);
-    picture.fill(Qt::transparent);
+    QPixmap picture = denseCanvas(QSize(64, 64), ratio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -99,7 +99,7 @@ void frmAbout::buildWindow()
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(logoPicture());
+    imgLogo->setPixmap(logoPicture(devicePixelRatioF()));
     imgLogo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     txtInfo = readOnlyText(this, "txtInfo");

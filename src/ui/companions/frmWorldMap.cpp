@@ -5,6 +5,7 @@
 #include "common/apperror.h"
 #include "store/worldlocations.h"
 #include "ui/companions/worldmarkers.h"
+#include "ui/densepictures.h"
 #include "ui/windowparts.h"
 #include "viewlogic/links.h"
 #include "viewlogic/windowmath.h"
@@ -125,10 +126,9 @@ private:
 };
 
 // The logo of the map pages: a small globe.
-QPixmap serviceLogo()
+QPixmap serviceLogo(qreal ratio)
 {
-    QPixmap logo(22, 22);
-    logo.fill(Qt::transparent);
+    QPixmap logo = denseCanvas(QSize(22, 22), ratio);
     QPainter p(&logo);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 70, 120), 1.2));
@@ -192,7 +192,7 @@ void frmWorldMap::buildWindow()
     const auto openProfile = [this] { m_env.shell->open(mapProfileAddress(m_main.fipsCode())); };
     const auto openWorld = [this] { m_env.shell->open(worldMapAddress()); };
     imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
-    imgNGeo->setPixmap(serviceLogo());
+    imgNGeo->setPixmap(serviceLogo(devicePixelRatioF()));
     imgNGeo->setGeometry(twipsToPixels(4515), twipsToPixels(6150), 22, 22);
     imgNGeo->setToolTip(QStringLiteral("Country Profile"));
     lblGeoCountry = named(new LinkLabel(this, openProfile), "lblGeoCountry");
@@ -300,7 +300,7 @@ void frmWorldMap::buildMarker(const QFont &small)
     setFontOnShow(lblCurTime, pixelFont(font(), 9, true));
     passMouse(lblCurTime);
     imgCur = named(new QLabel(this), "imgCur");
-    imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
+    imgCur->setPixmap(markerPicture(Marker::Empty, devicePixelRatioF()));
     imgCur->resize(kMarkerSize, kMarkerSize);
     passMouse(imgCur);
     placeMarker(0, 0);
@@ -371,7 +371,7 @@ void frmWorldMap::loadSteps()
     txtCTop->setText(QStringLiteral("000"));
     placeMarker(0, 0);
 
-    imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
+    imgCur->setPixmap(markerPicture(Marker::Empty, devicePixelRatioF()));
     m_markerPhase = true;
     m_pointerPhase = true;
 
@@ -483,18 +483,18 @@ void frmWorldMap::placeMarker(int x, int y)
 void frmWorldMap::Timer1Tick()
 {
     if (m_markerPhase) {
-        imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Full)));
+        imgCur->setPixmap(markerPicture(Marker::Full, devicePixelRatioF()));
         lblCurTime->setText(m_main.localTime());
         lblCurTime->adjustSize();
     } else {
-        imgCur->setPixmap(QPixmap::fromImage(markerImage(Marker::Empty)));
+        imgCur->setPixmap(markerPicture(Marker::Empty, devicePixelRatioF()));
     }
     m_markerPhase = !m_markerPhase;
 }
 
 void frmWorldMap::Timer2Tick()
 {
-    setCursor(markerCursor(m_pointerPhase ? Marker::Full : Marker::Empty));
+    setCursor(markerCursor(m_pointerPhase ? Marker::Full : Marker::Empty, devicePixelRatioF()));
     lblCFlash->setText(m_pointerPhase ? QStringLiteral("..") : QStringLiteral("..."));
     m_pointerPhase = !m_pointerPhase;
 }
@@ -504,7 +504,7 @@ void frmWorldMap::enterEditMode()
     Timer2->start();
     imgCur->hide();
     lblCurTime->hide();
-    setCursor(markerCursor(Marker::Empty));
+    setCursor(markerCursor(Marker::Empty, devicePixelRatioF()));
     cmdCancel->setEnabled(true);
     cmdEdit->setEnabled(false);
     m_editing = true;
@@ -614,8 +614,10 @@ void frmWorldMap::paintEvent(QPaintEvent *)
     // Every selection loads this window hidden; the picture is decoded only
     // when the map is first painted, so a start that never shows it does not
     // pay for it.
-    if (m_map.isNull())
-        m_map.load(QStringLiteral(":/worldmap.png"));
+    // A window moved to a screen of another density takes the other picture.
+    const qreal ratio = devicePixelRatioF() > 1 ? 2 : 1;
+    if (m_map.isNull() || m_map.devicePixelRatio() != ratio)
+        m_map = densePicture(QStringLiteral(":/worldmap.png"), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_map);
 }

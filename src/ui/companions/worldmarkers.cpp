@@ -1,6 +1,9 @@
 #include "ui/companions/worldmarkers.h"
 
 #include <QPixmap>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace orbilex {
 
@@ -23,20 +26,32 @@ bool onOutline(int x, int y)
 
 } // namespace
 
-QImage markerImage(Marker marker)
+QImage markerImage(Marker marker, qreal ratio)
 {
-    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32);
+    ratio = std::max<qreal>(ratio, 1);
+    const int size = qCeil(kMarkerSize * ratio);
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
-    for (int y = 0; y < kMarkerSize; ++y)
-        for (int x = 0; x < kMarkerSize; ++x)
-            if (marker == Marker::Full ? inFlag(x, y) : onOutline(x, y))
+    // Each device pixel takes the layout pixel it lies in, so edges stay hard.
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int lx = int(x / ratio);
+            const int ly = int(y / ratio);
+            if (marker == Marker::Full ? inFlag(lx, ly) : onOutline(lx, ly))
                 image.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
     return image;
 }
 
-QCursor markerCursor(Marker marker)
+QPixmap markerPicture(Marker marker, qreal ratio)
 {
-    return QCursor(QPixmap::fromImage(markerImage(marker)), 0, 0);
+    return QPixmap::fromImage(markerImage(marker, ratio));
+}
+
+QCursor markerCursor(Marker marker, qreal ratio)
+{
+    return QCursor(markerPicture(marker, ratio), 0, 0);
 }
 
 } // namespace orbilex

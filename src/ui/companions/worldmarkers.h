@@ -15,7 +15,10 @@ inline constexpr int kMarkerSize = 32;
 // 32 x 32, black on transparent: a block 8 wide and 9 high at the top left, a
 // bar on its fifth and sixth rows reaching 20 pixels past it, and a pole on
 // columns 3 and 4 down to row 20. The empty one keeps only the outline.
-QImage markerImage(Marker marker);
-QCursor markerCursor(Marker marker);
+// Above a device pixel ratio of 1 each of those pixels is a square of device
+// pixels, in an image of the same 32 x 32 layout size that carries the ratio.
+QImage markerImage(Marker marker, qreal ratio = 1);
+QPixmap markerPicture(Marker marker, qreal ratio = 1);
+QCursor markerCursor(Marker marker, qreal ratio = 1);
 
 } // namespace orbilex

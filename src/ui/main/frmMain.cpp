@@ -336,7 +336,7 @@ QWidget *frmMain::buildCountryRow()
     picFlag->setAccessibleName(QStringLiteral("Flag"));
     picFlag->setCursor(Qt::PointingHandCursor);
     imgEmpty = named(new QLabel(row), "imgEmpty");
-    imgEmpty->setPixmap(emptyFlagPicture());
+    imgEmpty->setPixmap(emptyFlagPicture(devicePixelRatioF()));
     imgEmpty->hide();
     cmdZoom = button(row, "cmdZoom", "");
     cmdZoom->setIcon(toolIcon(ToolIcon::Enlarge));

@@ -2,6 +2,7 @@
 // a picture, and a printable HTML page opened in the browser. Every value is
 // read from what the window shows, overrides and daylight saving included.
 
+#include "ui/flags.h"
 #include "ui/main/frmMain.h"
 #include "viewlogic/fields.h"
 #include "viewlogic/recordexport.h"
@@ -95,7 +96,8 @@ void frmMain::printVersion()
     };
 
     QSaveFile flag(bitmap);
-    if (!flag.open(QIODevice::WriteOnly) || !picFlag->pixmap().save(&flag, "BMP") || !flag.commit()) {
+    if (!flag.open(QIODevice::WriteOnly)
+        || !flagAtLayoutSize(picFlag->pixmap(), cmbFIPS->currentText()).save(&flag, "BMP") || !flag.commit()) {
         fail(bitmap, flag.errorString());
         return;
     }

@@ -2,6 +2,7 @@
 // the desktop. Only the domain link checks its input first.
 
 #include "data/text.h"
+#include "ui/flags.h"
 #include "ui/main/frmMain.h"
 #include "viewlogic/links.h"
 #include "viewlogic/recordexport.h"
@@ -74,7 +75,7 @@ void frmMain::enlargeFlag()
 
 void frmMain::copyFlag()
 {
-    QApplication::clipboard()->setPixmap(picFlag->pixmap());
+    QApplication::clipboard()->setPixmap(flagAtLayoutSize(picFlag->pixmap(), cmbFIPS->currentText()));
 }
 
 // The two extra-information fields open their address on a click and on

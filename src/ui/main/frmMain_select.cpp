@@ -58,7 +58,7 @@ void frmMain::SelectCountry()
     guarded([&] { ShowCountryRecord(); });
     guarded([&] { showTodayMarkers(); });
     guarded([&] {
-        const QPixmap flag = flagPicture(cmbFIPS->currentText());
+        const QPixmap flag = flagPicture(cmbFIPS->currentText(), picFlag->devicePixelRatioF());
         picFlag->setPixmap(flag.isNull() ? imgEmpty->pixmap() : flag);
     });
     guarded([&] { showTitle(); });
