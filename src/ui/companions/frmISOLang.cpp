@@ -88,8 +88,8 @@ frmISOLang::frmISOLang(Environment &env, MainWindowLink &main)
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    guardedConnect(cmbThree->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbThreeChosen(row); });
-    guardedConnect(cmbTwo->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbTwoChosen(row); });
+    for (OpenList *l : {cmbThree, cmbTwo})
+        guardedConnect(l->items(), &QListWidget::currentRowChanged, this, [this](int row) { followRow(row); });
     guardedConnect(cmbLang->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbLangChosen(row); });
     Load();
 }
@@ -175,20 +175,12 @@ void frmISOLang::fillLists()
 
 // The lists follow by row, never by text: many rows share "-" and a few
 // share a code, and each must stay the row the user chose.
-void frmISOLang::cmbThreeChosen(int row)
+void frmISOLang::followRow(int row)
 {
     if (row < 0)
         return;
-    cmbTwo->items()->setCurrentRow(row);
-    cmbLang->items()->setCurrentRow(row);
-}
-
-void frmISOLang::cmbTwoChosen(int row)
-{
-    if (row < 0)
-        return;
-    cmbThree->items()->setCurrentRow(row);
-    cmbLang->items()->setCurrentRow(row);
+    for (OpenList *l : {cmbThree, cmbTwo, cmbLang})
+        l->items()->setCurrentRow(row);
 }
 
 // Every choice ends here exactly once: the other lists were already moved, or
@@ -197,8 +189,7 @@ void frmISOLang::cmbLangChosen(int row)
 {
     if (row < 0)
         return;
-    cmbThree->items()->setCurrentRow(row);
-    cmbTwo->items()->setCurrentRow(row);
+    followRow(row);
     showRow();
 }
 

@@ -45,8 +45,7 @@ protected:
 private:
     void buildWindow();
     void fillLists();
-    void cmbThreeChosen(int row);
-    void cmbTwoChosen(int row);
+    void followRow(int row);
     void cmbLangChosen(int row);
     void showRow();
     void cmdCopyClicked();
