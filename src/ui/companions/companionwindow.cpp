@@ -32,10 +32,8 @@ void CompanionWindow::Load()
     guarded([&] {
         const QCursor hand = m_main.handCursor();
         for (QWidget *control : std::as_const(m_handControls))
-            if (control)
-                control->setCursor(hand);
+            control->setCursor(hand);
     });
-    guarded([&] { fitBorder(); });
     loadSteps();
 }
 
@@ -75,14 +73,6 @@ void CompanionWindow::addBorder()
     m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void CompanionWindow::fitBorder()
-{
-    if (!m_border)
-        return;
-    m_border->setGeometry(rect());
-    m_border->lower();
-}
-
 bool CompanionWindow::pressEscapeButton(const QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier || !m_escapeButton
@@ -101,7 +91,10 @@ void CompanionWindow::keyPressEvent(QKeyEvent *event)
 void CompanionWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    fitBorder();
+    if (m_border) {
+        m_border->setGeometry(rect());
+        m_border->lower();
+    }
 }
 
 void CompanionWindow::showEvent(QShowEvent *event)

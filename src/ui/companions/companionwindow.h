@@ -6,7 +6,6 @@
 
 #include <QList>
 #include <QPoint>
-#include <QPointer>
 #include <QWidget>
 
 #include <initializer_list>
@@ -33,9 +32,8 @@ protected:
     CompanionWindow(Environment &env, MainWindowLink &main, const char *objectName, const QString &title,
         const IntKey &left, const IntKey &top, std::optional<QPoint> defaultTwips = std::nullopt);
 
-    // Loads the window: its stored position, the main window's icon, the
-    // hand over the controls that take it and the border fitted, then the
-    // window's own load steps.
+    // Loads the window: its stored position, the main window's icon and the
+    // hand over the controls that take it, then the window's own load steps.
     void Load();
 
     // The button that closes the window; Escape presses it.
@@ -51,8 +49,8 @@ protected:
     QPushButton *addSmallCloseButton(int widthTwips);
     // Controls that point as the main window's buttons do, from every load on.
     void pointsWithHand(std::initializer_list<QWidget *> controls);
-    // A line along the window's edges, beneath every other control; made
-    // before them.
+    // A line along the window's edges, beneath every other control, that
+    // follows the window's size; made before the other controls.
     void addBorder();
 
     // The window's own load steps.
@@ -72,13 +70,11 @@ protected:
     MainWindowLink &m_main;
 
 private:
-    void fitBorder();
-
     bool m_loaded = false;
     QPushButton *m_closeButton = nullptr;
     QPushButton *m_escapeButton = nullptr;
     QFrame *m_border = nullptr;
-    QList<QPointer<QWidget>> m_handControls;
+    QList<QWidget *> m_handControls;
     const IntKey m_leftKey;
     const IntKey m_topKey;
     const std::optional<QPoint> m_defaultTwips;
