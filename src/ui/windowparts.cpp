@@ -49,6 +49,14 @@ void collectTabStops(QLayoutItem *item, QList<QWidget *> &stops)
 
 } // namespace
 
+QTimer *namedTimer(QObject *owner, const char *objectName, int intervalMs)
+{
+    auto *timer = new QTimer(owner);
+    timer->setObjectName(QLatin1StringView(objectName));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
 void tabInLayoutOrder(std::initializer_list<QLayout *> layouts)
 {
     QList<QWidget *> stops;

@@ -10,6 +10,7 @@
 
 #include <QLayout>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 #include <concepts>
@@ -24,6 +25,9 @@ template<typename T> T *named(T *widget, const char *objectName)
     widget->setObjectName(QLatin1StringView(objectName));
     return widget;
 }
+
+// A timer of the window, found by its design name.
+QTimer *namedTimer(QObject *owner, const char *objectName, int intervalMs);
 
 // A slot that throws must not take the event loop down with it: the failing
 // reaction is skipped, as every other step of a window's life is.

@@ -4,10 +4,15 @@
 #include "store/settingskeys.h"
 #include "ui/companions/mainwindowlink.h"
 
+#include <QList>
 #include <QPoint>
 #include <QWidget>
 
+#include <initializer_list>
 #include <optional>
+
+class QFrame;
+class QPushButton;
 
 namespace orbilex {
 
@@ -24,11 +29,29 @@ protected:
     // The window's position lives under left and top, in twips; without a
     // stored edge the window takes defaultTwips, or the window system's
     // place when there is none.
-    CompanionWindow(Environment &env, MainWindowLink &main, const IntKey &left, const IntKey &top,
-        std::optional<QPoint> defaultTwips = std::nullopt);
+    CompanionWindow(Environment &env, MainWindowLink &main, const char *objectName, const QString &title,
+        const IntKey &left, const IntKey &top, std::optional<QPoint> defaultTwips = std::nullopt);
 
-    // Loads the window: its stored position, then its own load steps.
+    // Loads the window: its stored position, the main window's icon and the
+    // hand over the controls that take it, then the window's own load steps.
     void Load();
+
+    // The button that closes the window; Escape presses it.
+    void closesWith(QPushButton *button);
+    QPushButton *closeButton() const { return m_closeButton; }
+    // The button Escape presses instead, while it is enabled.
+    void setEscapeButton(QPushButton *button) { m_escapeButton = button; }
+    // Presses the Escape button when the key is a plain Escape; returns
+    // whether it did.
+    bool pressEscapeButton(const QKeyEvent *event);
+    // A close button hardly to be seen, there so that Escape has a button to
+    // press.
+    QPushButton *addSmallCloseButton(int widthTwips);
+    // Controls that point as the main window's buttons do, from every load on.
+    void pointsWithHand(std::initializer_list<QWidget *> controls);
+    // A line along the window's edges, beneath every other control, that
+    // follows the window's size; made before the other controls.
+    void addBorder();
 
     // The window's own load steps.
     virtual void loadSteps() = 0;
@@ -40,12 +63,18 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
     Environment &m_env;
     MainWindowLink &m_main;
 
 private:
     bool m_loaded = false;
+    QPushButton *m_closeButton = nullptr;
+    QPushButton *m_escapeButton = nullptr;
+    QFrame *m_border = nullptr;
+    QList<QWidget *> m_handControls;
     const IntKey m_leftKey;
     const IntKey m_topKey;
     const std::optional<QPoint> m_defaultTwips;

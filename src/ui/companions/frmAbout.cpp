@@ -43,6 +43,25 @@ QPushButton *button(QWidget *parent, const char *objectName, const char *caption
     return b;
 }
 
+// The row of buttons, read left to right; the default one stands apart at
+// the right.
+struct AboutButton {
+    const char *objectName;
+    const char *caption;
+    const char *toolTip;
+    void (frmAbout::*click)();
+    bool isDefault = false;
+};
+
+const AboutButton kButtons[] = {
+    {"cmdWeb", "&Web", "visit our website", &frmAbout::cmdWebClick},
+    {"cmdEmail", "&Report BUG", "Report Updates, Corrections or Bugs", &frmAbout::cmdEmailClick},
+    {"cmdReInsDLL", "Re&install Dlls", "try this if you get errors when attempting to edit database",
+        &frmAbout::cmdReInsDLLClick},
+    {"cmdUninstall", "&Uninstall", "resets settings and removes created registry keys", &frmAbout::cmdUninstallClick},
+    {"cmdCool", "&Okay!", "Okay?", &frmAbout::cmdCoolClick, true},
+};
+
 QPlainTextEdit *readOnlyText(QWidget *parent, const char *objectName)
 {
     auto *t = new QPlainTextEdit(parent);
@@ -97,21 +116,21 @@ void frmAbout::buildWindow()
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + title());
 
-    imgLogo = new QLabel(this);
+    auto *imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(logoPicture(devicePixelRatioF()));
     imgLogo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     txtInfo = readOnlyText(this, "txtInfo");
     txtDesc = readOnlyText(this, "txtDesc");
-    txtHistory = readOnlyText(this, "txtHistory");
+    QPlainTextEdit *txtHistory = readOnlyText(this, "txtHistory");
     txtHistory->setPlainText(about::historyText());
     txtInfo->setFixedHeight(fontMetrics().lineSpacing() * 7);
     txtDesc->setFixedHeight(fontMetrics().lineSpacing() * 4);
     lblIPDate = new QLabel(this);
     lblIPDate->setObjectName(QStringLiteral("lblIPDate"));
     // Where the facts of today shown beside the record come from.
-    txtSources = readOnlyText(this, "txtSources");
+    QPlainTextEdit *txtSources = readOnlyText(this, "txtSources");
     txtSources->setAccessibleName(QStringLiteral("Sources of today's facts"));
     txtSources->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtSources->setPlainText(today::sourceLines().join(u'\n'));
@@ -135,22 +154,9 @@ void frmAbout::buildWindow()
     }
     terms->setColumnStretch(1, 1);
 
-    cmdCool = button(this, "cmdCool", "&Okay!", "Okay?");
-    cmdWeb = button(this, "cmdWeb", "&Web", "visit our website");
-    cmdEmail = button(this, "cmdEmail", "&Report BUG", "Report Updates, Corrections or Bugs");
-    cmdReInsDLL
-        = button(this, "cmdReInsDLL", "Re&install Dlls", "try this if you get errors when attempting to edit database");
-    cmdUninstall = button(this, "cmdUninstall", "&Uninstall", "resets settings and removes created registry keys");
-    cmdCool->setDefault(true);
-
     auto *top = new QHBoxLayout;
     top->addWidget(imgLogo);
     top->addWidget(txtInfo, 1);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : {cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdCool);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -159,23 +165,32 @@ void frmAbout::buildWindow()
     layout->addWidget(txtSources);
     layout->addWidget(txtHistory, 1);
     layout->addWidget(glossary);
-    layout->addLayout(buttons);
+    layout->addLayout(buildButtons());
     resize(520, 560);
     tabInLayoutOrder({layout});
     txtInfo->setAccessibleName(QStringLiteral("Version"));
     txtDesc->setAccessibleName(QStringLiteral("Database"));
     txtHistory->setAccessibleName(QStringLiteral("Release history"));
+}
 
-    connect(cmdCool, &QPushButton::clicked, this, &frmAbout::cmdCoolClick);
-    connect(cmdWeb, &QPushButton::clicked, this, &frmAbout::cmdWebClick);
-    connect(cmdEmail, &QPushButton::clicked, this, &frmAbout::cmdEmailClick);
-    connect(cmdReInsDLL, &QPushButton::clicked, this, &frmAbout::cmdReInsDLLClick);
-    connect(cmdUninstall, &QPushButton::clicked, this, &frmAbout::cmdUninstallClick);
+QLayout *frmAbout::buildButtons()
+{
+    auto *buttons = new QHBoxLayout;
+    for (const AboutButton &entry : kButtons) {
+        QPushButton *b = button(this, entry.objectName, entry.caption, entry.toolTip);
+        connect(b, &QPushButton::clicked, this, entry.click);
+        if (entry.isDefault) {
+            b->setDefault(true);
+            buttons->addStretch(1);
+        }
+        buttons->addWidget(b);
+    }
+    return buttons;
 }
 
 void frmAbout::Load(const QCursor &pointer)
 {
-    for (QPushButton *b : {cmdCool, cmdWeb, cmdEmail, cmdReInsDLL, cmdUninstall})
+    for (QPushButton *b : findChildren<QPushButton *>())
         b->setCursor(pointer);
 
     txtInfo->setPlainText(about::infoText(QVersionNumber::fromString(QStringLiteral(ORBILEX_VERSION)),

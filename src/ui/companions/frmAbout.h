@@ -6,8 +6,8 @@
 #include <QDialog>
 
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace orbilex {
 
@@ -35,6 +35,7 @@ protected:
 
 private:
     void buildWindow();
+    QLayout *buildButtons();
     void Load(const QCursor &pointer);
     void showIpDatabaseDate();
     void enterProgramFolder() const;
@@ -43,17 +44,9 @@ private:
 
     Environment &m_env;
 
-    QPushButton *cmdCool = nullptr;
-    QPushButton *cmdWeb = nullptr;
-    QPushButton *cmdEmail = nullptr;
-    QPushButton *cmdReInsDLL = nullptr;
-    QPushButton *cmdUninstall = nullptr;
     QPlainTextEdit *txtInfo = nullptr;
     QPlainTextEdit *txtDesc = nullptr;
-    QPlainTextEdit *txtHistory = nullptr;
     QLabel *lblIPDate = nullptr;
-    QPlainTextEdit *txtSources = nullptr;
-    QLabel *imgLogo = nullptr;
 };
 
 } // namespace orbilex

@@ -3,6 +3,7 @@
 #include "ui/companions/frmIP2Location.h"
 
 #include "common/apperror.h"
+#include "common/program.h"
 #include "desktop/XPButton.h"
 #include "store/settingskeys.h"
 #include "ui/toolicons.h"
@@ -13,8 +14,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,8 +45,7 @@ public:
 QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
 {
     auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
-    if (toolTip)
-        b->setToolTip(QString::fromLatin1(toolTip));
+    b->setToolTip(QString::fromLatin1(toolTip));
     b->setAutoDefault(false);
     return b;
 }
@@ -55,53 +53,35 @@ QPushButton *button(QWidget *parent, const char *objectName, const char *caption
 } // namespace
 
 frmIP2Location::frmIP2Location(Environment &env, MainWindowLink &main)
-    : CompanionWindow(env, main, keys::Left_IPL, keys::Top_IPL)
+    : CompanionWindow(
+        env, main, "frmIP2Location", programWindowTitle(QStringLiteral("IP2Location")), keys::Left_IPL, keys::Top_IPL)
 {
-    setObjectName(QStringLiteral("frmIP2Location"));
-    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - IP2Location"));
     buildWindow();
-
-    timIPLEr = named(new QTimer(this), "timIPLEr");
-    timIPLEr->setInterval(1000);
-    timIPLG = named(new QTimer(this), "timIPLG");
-    timIPLG->setInterval(1000);
+    timIPLEr = namedTimer(this, "timIPLEr", 1000);
+    timIPLG = namedTimer(this, "timIPLG", 1000);
     guardedConnect(timIPLEr, &QTimer::timeout, this, &frmIP2Location::timIPLErTick);
     guardedConnect(timIPLG, &QTimer::timeout, this, &frmIP2Location::timIPLGTick);
-    guardedConnect(cmdIPL, &QPushButton::clicked, this, &frmIP2Location::Convert);
-    guardedConnect(cmdPaste, &QPushButton::clicked, this, &frmIP2Location::Paste);
-    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmIP2Location::Copy);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-
     Load();
 }
 
-frmIP2Location::~frmIP2Location() = default;
-
 void frmIP2Location::buildWindow()
 {
+    // The window's inside, in twips; it grows taller where it must.
+    constexpr int kClientWidthTwips = 3990;
+    constexpr int kClientHeightTwips = 2085;
     setFixedWidth(twipsToPixels(kClientWidthTwips));
     setMinimumHeight(twipsToPixels(kClientHeightTwips));
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    addBorder();
 
-    // Drawn first, so everything else lies on top of it.
-    shpBorder = named(new QFrame(this), "shpBorder");
-    shpBorder->setFrameShape(QFrame::Box);
-    shpBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    lblPrompt = named(new QLabel(QStringLiteral("Enter numeric IPv4 (e.g. 193.0.6.139):"), this), "lblPrompt");
+    auto *lblPrompt = named(new QLabel(QStringLiteral("Enter numeric IPv4 (e.g. 193.0.6.139):"), this), "lblPrompt");
     txtIPL = named(new QLineEdit(this), "txtIPL");
     txtIPL->setAlignment(Qt::AlignCenter);
     txtIPL->setValidator(new TypedLength(txtIPL));
     txtIPL->setAccessibleName(QStringLiteral("IPv4 address"));
     lblPrompt->setBuddy(txtIPL);
-
-    cmdPaste = button(this, "cmdPaste", "paste", "paste clipboard content");
-    cmdPaste->setIcon(toolIcon(ToolIcon::Paste));
-    cmdCopy = button(this, "cmdCopy", "copy", "copy to clipboard");
-    cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
-    for (QPushButton *b : {cmdPaste, cmdCopy})
-        ThemeButton(b);
-    cmdIPL = button(this, "cmdIPL", "&Convert!", "Convert IP to country code");
+    // Made in the order Tab visits them.
+    QLayout *buttons = buildButtons();
 
     lblIPLG = named(new QLabel(QStringLiteral("waiting..."), this), "lblIPLG");
     QFont bold = lblIPLG->font();
@@ -110,28 +90,8 @@ void frmIP2Location::buildWindow()
     lblIPLG->setAlignment(Qt::AlignCenter);
     lblIPLG->setWordWrap(true);
     lblIPLG->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
     chkAuto = named(new QCheckBox(QStringLiteral("auto hide when done after 1 sec."), this), "chkAuto");
-    // Small, because it is there for the Escape key rather than to be seen.
-    cmdClose = button(this, "cmdClose", "x", nullptr);
-    cmdClose->setFixedSize(twipsToPixels(435), twipsToPixels(120));
-    // The desktop font is taller than the button; a caption this small fits.
-    QFont tiny = cmdClose->font();
-    tiny.setPixelSize(twipsToPixels(120) - 1);
-    cmdClose->setFont(tiny);
-    cmdClose->setFocusPolicy(Qt::NoFocus);
-    cmdClose->setAccessibleName(QStringLiteral("Close"));
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPaste);
-    buttons->addWidget(cmdCopy);
-    buttons->addStretch();
-    buttons->addWidget(cmdIPL);
-
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(chkAuto);
-    bottom->addStretch();
-    bottom->addWidget(cmdClose, 0, Qt::AlignBottom);
+    QPushButton *cmdClose = addSmallCloseButton(435);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 4, 4);
@@ -140,11 +100,37 @@ void frmIP2Location::buildWindow()
     layout->addWidget(txtIPL);
     layout->addLayout(buttons);
     layout->addWidget(lblIPLG, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(chkAuto);
+    bottom->addStretch();
+    bottom->addWidget(cmdClose, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
     // The picture buttons are taller than plain ones; the window grows to hold them.
     setMinimumHeight(std::max(minimumHeight(), layout->minimumSize().height()));
     resize(width(), minimumHeight());
     txtIPL->setFocus();
+}
+
+QLayout *frmIP2Location::buildButtons()
+{
+    auto *cmdPaste = button(this, "cmdPaste", "paste", "paste clipboard content");
+    cmdPaste->setIcon(toolIcon(ToolIcon::Paste));
+    auto *cmdCopy = button(this, "cmdCopy", "copy", "copy to clipboard");
+    cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
+    for (QPushButton *b : {cmdPaste, cmdCopy})
+        ThemeButton(b);
+    auto *cmdIPL = button(this, "cmdIPL", "&Convert!", "Convert IP to country code");
+    guardedConnect(cmdIPL, &QPushButton::clicked, this, &frmIP2Location::Convert);
+    guardedConnect(cmdPaste, &QPushButton::clicked, this, &frmIP2Location::Paste);
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmIP2Location::Copy);
+    pointsWithHand({cmdIPL, cmdPaste, cmdCopy});
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPaste);
+    buttons->addWidget(cmdCopy);
+    buttons->addStretch();
+    buttons->addWidget(cmdIPL);
+    return buttons;
 }
 
 void frmIP2Location::loadSteps()
@@ -153,14 +139,7 @@ void frmIP2Location::loadSteps()
     timIPLG->stop();
     setStatus(QStringLiteral("waiting..."), false);
 
-    guarded([&] {
-        setWindowIcon(m_main.programIcon());
-        const QCursor hand = m_main.handCursor();
-        for (QPushButton *b : {cmdIPL, cmdPaste, cmdCopy})
-            b->setCursor(hand);
-    });
     guarded([&] { chkAuto->setChecked(m_env.settings->require(keys::AutoHide)); });
-    guarded([&] { shpBorder->setGeometry(rect()); });
     guarded([&] {
         if (looksLikeAddress(QGuiApplication::clipboard()->text()))
             Paste();
@@ -280,18 +259,11 @@ void frmIP2Location::keyPressEvent(QKeyEvent *event)
         guarded([&] { Convert(); });
         return;
     case Qt::Key_Escape:
-        cmdClose->click();
+        closeButton()->click();
         return;
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void frmIP2Location::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    shpBorder->setGeometry(rect());
-    shpBorder->lower();
 }
 
 } // namespace orbilex

@@ -3,10 +3,9 @@
 #include "ui/companions/companionwindow.h"
 
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QLayout;
 class QTimer;
 
 namespace orbilex {
@@ -24,24 +23,20 @@ class frmIP2Location : public CompanionWindow
     Q_OBJECT
 public:
     frmIP2Location(Environment &env, MainWindowLink &main);
-    ~frmIP2Location() override;
 
     void Convert();
     void Paste();
     void Copy();
 
-    static constexpr int kClientWidthTwips = 3990;
-    static constexpr int kClientHeightTwips = 2085;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void loadSteps() override;
     void saveSettings() override;
     void unloadSteps() override;
 
 private:
     void buildWindow();
+    QLayout *buildButtons();
     void convertOnce(IpDatabase &db);
     void showError();
     void showDatabaseProblem();
@@ -49,15 +44,9 @@ private:
     void timIPLErTick();
     void timIPLGTick();
 
-    QLabel *lblPrompt = nullptr;
     QLineEdit *txtIPL = nullptr;
-    QPushButton *cmdPaste = nullptr;
-    QPushButton *cmdCopy = nullptr;
-    QPushButton *cmdIPL = nullptr;
     QLabel *lblIPLG = nullptr;
     QCheckBox *chkAuto = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QFrame *shpBorder = nullptr;
     QTimer *timIPLEr = nullptr;
     QTimer *timIPLG = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "ui/companions/frmISOLang.h"
 
 #include "common/apperror.h"
+#include "common/program.h"
 #include "data/isolanguages.h"
 #include "desktop/XPButton.h"
 #include "ui/toolicons.h"
@@ -11,10 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
-#include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +22,10 @@
 namespace orbilex {
 
 namespace {
+
+// The window's inside, in twips.
+constexpr int kClientWidthTwips = 6480;
+constexpr int kClientHeightTwips = 4095;
 
 QString text(std::string_view s)
 {
@@ -80,31 +82,22 @@ QString OpenList::text() const
 }
 
 frmISOLang::frmISOLang(Environment &env, MainWindowLink &main)
-    : CompanionWindow(env, main, keys::Left_ISO, keys::Top_ISO)
+    : CompanionWindow(env, main, "frmISOLang", programWindowTitle(QStringLiteral("ISO Language Codes")), keys::Left_ISO,
+        keys::Top_ISO)
 {
-    setObjectName(QStringLiteral("frmISOLang"));
-    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - ISO Language Codes"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    guardedConnect(cmbThree->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbThreeChosen(row); });
-    guardedConnect(cmbTwo->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbTwoChosen(row); });
+    for (OpenList *l : {cmbThree, cmbTwo})
+        guardedConnect(l->items(), &QListWidget::currentRowChanged, this, [this](int row) { followRow(row); });
     guardedConnect(cmbLang->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbLangChosen(row); });
-    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmISOLang::cmdCopyClicked);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-
     Load();
 }
 
-frmISOLang::~frmISOLang() = default;
-
 void frmISOLang::buildWindow()
 {
-    shpBorder = named(new QFrame(this), "shpBorder");
-    shpBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shpBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    Frame1 = named(new QGroupBox(QStringLiteral("ISO 639 Language Codes"), this), "Frame1");
+    addBorder();
+    auto *Frame1 = named(new QGroupBox(QStringLiteral("ISO 639 Language Codes"), this), "Frame1");
     place(Frame1, 120, 255, 6240, 3660);
 
     const auto list = [&](const char *name, const char *caption, const char *captionName, int left, int width) {
@@ -135,22 +128,17 @@ void frmISOLang::buildWindow()
     for (QWidget *shown : std::initializer_list<QWidget *> {lblThree, lblTwo, txtLangName})
         shown->setFont(boldFont(shown->font()));
 
-    cmdCopy = named(new QPushButton(QStringLiteral("copy"), this), "cmdCopy");
+    auto *cmdCopy = named(new QPushButton(QStringLiteral("copy"), this), "cmdCopy");
     cmdCopy->setToolTip(QStringLiteral("copy to clipboard"));
     cmdCopy->setAutoDefault(false);
     cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
     ThemeButton(cmdCopy);
     place(cmdCopy, 5580, 45, 780, 300);
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmISOLang::cmdCopyClicked);
+    pointsWithHand({cmdCopy});
 
-    // Hardly visible; it is there so Escape has a button to press.
-    cmdClose = named(new QPushButton(QStringLiteral("x"), this), "cmdClose");
-    cmdClose->setAutoDefault(false);
-    cmdClose->setFocusPolicy(Qt::NoFocus);
+    QPushButton *cmdClose = addSmallCloseButton(540);
     place(cmdClose, kClientWidthTwips - 540 - 30, kClientHeightTwips - 120 - 30, 540, 120);
-    // The desktop font is taller than the button; a caption this small fits.
-    QFont tiny = cmdClose->font();
-    tiny.setPixelSize(twipsToPixels(120) - 1);
-    cmdClose->setFont(tiny);
 
     setTabOrder(cmbThree->textField(), cmbThree->items());
     setTabOrder(cmbThree->items(), cmbTwo->textField());
@@ -166,17 +154,10 @@ void frmISOLang::buildWindow()
         list->items()->setAccessibleName(QString::fromLatin1(spoken) + QStringLiteral(" list"));
     }
     txtLangName->setAccessibleName(QStringLiteral("Chosen language"));
-    cmdClose->setAccessibleName(QStringLiteral("Close"));
 }
 
 void frmISOLang::loadSteps()
 {
-    guarded([&] { setWindowIcon(m_main.programIcon()); });
-    guarded([&] { cmdCopy->setCursor(m_main.handCursor()); });
-    guarded([&] {
-        shpBorder->setGeometry(0, 0, width(), height());
-        shpBorder->lower();
-    });
     guarded([&] { fillLists(); });
     guarded([&] { cmbThree->items()->setCurrentRow(0); });
 }
@@ -194,20 +175,12 @@ void frmISOLang::fillLists()
 
 // The lists follow by row, never by text: many rows share "-" and a few
 // share a code, and each must stay the row the user chose.
-void frmISOLang::cmbThreeChosen(int row)
+void frmISOLang::followRow(int row)
 {
     if (row < 0)
         return;
-    cmbTwo->items()->setCurrentRow(row);
-    cmbLang->items()->setCurrentRow(row);
-}
-
-void frmISOLang::cmbTwoChosen(int row)
-{
-    if (row < 0)
-        return;
-    cmbThree->items()->setCurrentRow(row);
-    cmbLang->items()->setCurrentRow(row);
+    for (OpenList *l : {cmbThree, cmbTwo, cmbLang})
+        l->items()->setCurrentRow(row);
 }
 
 // Every choice ends here exactly once: the other lists were already moved, or
@@ -216,8 +189,7 @@ void frmISOLang::cmbLangChosen(int row)
 {
     if (row < 0)
         return;
-    cmbThree->items()->setCurrentRow(row);
-    cmbTwo->items()->setCurrentRow(row);
+    followRow(row);
     showRow();
 }
 
@@ -233,15 +205,6 @@ void frmISOLang::cmdCopyClicked()
 {
     const QString blanks = QStringLiteral("   ");
     QApplication::clipboard()->setText(lblThree->text() + blanks + lblTwo->text() + blanks + txtLangName->text());
-}
-
-void frmISOLang::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdClose->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace orbilex

@@ -4,12 +4,9 @@
 
 #include <QWidget>
 
-class QGroupBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace orbilex {
 
@@ -41,34 +38,24 @@ class frmISOLang : public CompanionWindow
     Q_OBJECT
 public:
     frmISOLang(Environment &env, MainWindowLink &main);
-    ~frmISOLang() override;
-
-    static constexpr int kClientWidthTwips = 6480;
-    static constexpr int kClientHeightTwips = 4095;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void loadSteps() override;
 
 private:
     void buildWindow();
     void fillLists();
-    void cmbThreeChosen(int row);
-    void cmbTwoChosen(int row);
+    void followRow(int row);
     void cmbLangChosen(int row);
     void showRow();
     void cmdCopyClicked();
 
-    QFrame *shpBorder = nullptr;
-    QGroupBox *Frame1 = nullptr;
     OpenList *cmbThree = nullptr;
     OpenList *cmbTwo = nullptr;
     OpenList *cmbLang = nullptr;
     QLabel *lblThree = nullptr;
     QLabel *lblTwo = nullptr;
     QLineEdit *txtLangName = nullptr;
-    QPushButton *cmdCopy = nullptr;
-    QPushButton *cmdClose = nullptr;
 };
 
 } // namespace orbilex

@@ -3,13 +3,13 @@
 #include "ui/companions/frmLat.h"
 
 #include "common/apperror.h"
+#include "common/program.h"
 #include "data/latitudes.h"
 #include "ui/windowparts.h"
 #include "viewlogic/windowmath.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +20,10 @@
 namespace orbilex {
 
 namespace {
+
+// The window's inside, in twips.
+constexpr int kClientWidthTwips = 7455;
+constexpr int kClientHeightTwips = 5460;
 
 // The place lines are columns of characters; only a font whose characters all
 // have one width lines them up.
@@ -44,32 +48,24 @@ constexpr int kCloseTop = kListTop + kListHeight + 120;
 } // namespace
 
 frmLat::frmLat(Environment &env, MainWindowLink &main)
-    : CompanionWindow(env, main, keys::Left_Lat, keys::Top_Lat)
+    : CompanionWindow(env, main, "frmLat", programWindowTitle(QStringLiteral("Latitude and Longitude")), keys::Left_Lat,
+        keys::Top_Lat)
 {
-    setObjectName(QStringLiteral("frmLat"));
-    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral(" - Latitude and Longitude"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
-
-    guardedConnect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { lineChosen(row); });
-    guardedConnect(m_listText, &QLineEdit::textEdited, this, &frmLat::textTyped);
-    guardedConnect(Command2, &QPushButton::clicked, this, &frmLat::Command2Clicked);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-
     Load();
 }
 
-frmLat::~frmLat() = default;
-
 void frmLat::buildWindow()
 {
-    lblTitle = named(new QLabel(QStringLiteral("Latitude and Longitude of USA Regions/Cities"), this), "lblTitle");
+    auto *lblTitle
+        = named(new QLabel(QStringLiteral("Latitude and Longitude of USA Regions/Cities"), this), "lblTitle");
     QFont bold = lblTitle->font();
     bold.setBold(true);
     lblTitle->setFont(bold);
     place(lblTitle, kMargin, 90, kClientWidthTwips - 2 * kMargin, 285);
 
-    cmbMainList = named(new QWidget(this), "cmbMainList");
+    auto *cmbMainList = named(new QWidget(this), "cmbMainList");
     place(cmbMainList, kMargin, kListTop, kListWidth, kListHeight);
     m_listText = named(new QLineEdit(cmbMainList), "text");
     m_listItems = named(new QListWidget(cmbMainList), "items");
@@ -83,12 +79,12 @@ void frmLat::buildWindow()
     m_listItems->setFont(fixedPitchFont(m_listItems->font()));
     cmbMainList->setFocusProxy(m_listText);
 
-    Command2 = named(new QPushButton(QStringLiteral("&copy"), this), "Command2");
+    auto *Command2 = named(new QPushButton(QStringLiteral("&copy"), this), "Command2");
     Command2->setToolTip(QStringLiteral("copy the chosen line to the clipboard"));
     Command2->setAutoDefault(false);
     place(Command2, kCopyLeft, kListTop, kClientWidthTwips - kCopyLeft - kMargin, 375);
 
-    Command1 = named(new QPushButton(QStringLiteral("close"), this), "Command1");
+    auto *Command1 = named(new QPushButton(QStringLiteral("close"), this), "Command1");
     Command1->setAutoDefault(false);
     place(Command1, kMargin, kCloseTop, kClientWidthTwips - 2 * kMargin, 450);
 
@@ -97,16 +93,16 @@ void frmLat::buildWindow()
     setTabOrder(Command2, Command1);
     m_listText->setAccessibleName(QStringLiteral("Chosen line"));
     m_listItems->setAccessibleName(QStringLiteral("Regions and cities"));
+
+    guardedConnect(m_listItems, &QListWidget::currentRowChanged, this, [this](int row) { lineChosen(row); });
+    guardedConnect(m_listText, &QLineEdit::textEdited, this, &frmLat::textTyped);
+    guardedConnect(Command2, &QPushButton::clicked, this, &frmLat::Command2Clicked);
+    closesWith(Command1);
+    pointsWithHand({Command1, Command2});
 }
 
 void frmLat::loadSteps()
 {
-    guarded([&] { setWindowIcon(m_main.programIcon()); });
-    guarded([&] {
-        const QCursor hand = m_main.handCursor();
-        Command1->setCursor(hand);
-        Command2->setCursor(hand);
-    });
     guarded([&] { fillList(); });
     guarded([&] { m_listItems->setCurrentRow(0); });
 }
@@ -150,7 +146,7 @@ void frmLat::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     const bool closeKey = key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (closeKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        Command1->click();
+        closeButton()->click();
         return;
     }
     QWidget::keyPressEvent(event);

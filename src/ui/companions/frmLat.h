@@ -4,10 +4,8 @@
 
 #include <QWidget>
 
-class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace orbilex {
 
@@ -25,10 +23,6 @@ class frmLat : public CompanionWindow
     Q_OBJECT
 public:
     frmLat(Environment &env, MainWindowLink &main);
-    ~frmLat() override;
-
-    static constexpr int kClientWidthTwips = 7455;
-    static constexpr int kClientHeightTwips = 5460;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -41,12 +35,8 @@ private:
     void textTyped();
     void Command2Clicked();
 
-    QLabel *lblTitle = nullptr;
-    QWidget *cmbMainList = nullptr;
     QLineEdit *m_listText = nullptr;
     QListWidget *m_listItems = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command1 = nullptr;
 };
 
 } // namespace orbilex

@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -21,7 +20,7 @@
 namespace orbilex {
 
 frmToday::frmToday(Environment &env, MainWindowLink &main)
-    : CompanionWindow(env, main, keys::Left_Today, keys::Top_Today)
+    : CompanionWindow(env, main, "frmToday", QStringLiteral("Today"), keys::Left_Today, keys::Top_Today)
 {
     buildWindow();
     // Made after the main window's own reaction, so the record is shown first.
@@ -33,10 +32,6 @@ frmToday::frmToday(Environment &env, MainWindowLink &main)
 
 void frmToday::buildWindow()
 {
-    setObjectName(QStringLiteral("frmToday"));
-    setWindowTitle(QStringLiteral("Today"));
-    setWindowIcon(m_main.programIcon());
-
     lblTodayCountry = named(new QLabel(this), "lblTodayCountry");
     QFont bold = lblTodayCountry->font();
     bold.setBold(true);
@@ -55,15 +50,16 @@ void frmToday::buildWindow()
     grdToday->verticalHeader()->hide();
     grdToday->horizontalHeader()->setStretchLastSection(true);
 
-    cmdCopy = named(new QPushButton(QStringLiteral("&copy"), this), "cmdCopy");
+    auto *cmdCopy = named(new QPushButton(QStringLiteral("&copy"), this), "cmdCopy");
     cmdCopy->setToolTip(QStringLiteral("copy the table to the clipboard"));
     cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
     cmdCopy->setAccessibleName(QStringLiteral("Copy the table"));
     cmdCopy->setAutoDefault(false);
-    cmdCopy->setCursor(m_main.handCursor());
-    cmdClose = named(new QPushButton(QStringLiteral("c&lose"), this), "cmdClose");
+    auto *cmdClose = named(new QPushButton(QStringLiteral("c&lose"), this), "cmdClose");
     cmdClose->setAutoDefault(false);
-    cmdClose->setCursor(m_main.handCursor());
+    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmToday::cmdCopyClicked);
+    closesWith(cmdClose);
+    pointsWithHand({cmdCopy, cmdClose});
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -75,9 +71,6 @@ void frmToday::buildWindow()
     layout->addWidget(grdToday, 1);
     layout->addLayout(buttons);
     resize(920, 400);
-
-    guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmToday::cmdCopyClicked);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmToday::loadSteps()
@@ -119,15 +112,6 @@ void frmToday::showCountry()
 void frmToday::cmdCopyClicked()
 {
     QApplication::clipboard()->setText(today::copyText(m_country));
-}
-
-void frmToday::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    CompanionWindow::keyPressEvent(event);
 }
 
 } // namespace orbilex

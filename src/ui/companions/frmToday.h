@@ -3,7 +3,6 @@
 #include "ui/companions/companionwindow.h"
 
 class QLabel;
-class QPushButton;
 class QTableWidget;
 
 namespace orbilex {
@@ -21,7 +20,6 @@ public:
 
 protected:
     void loadSteps() override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWindow();
@@ -32,8 +30,6 @@ private:
     QLabel *lblTodayCountry = nullptr;
     QLabel *lblTodayNote = nullptr;
     QTableWidget *grdToday = nullptr;
-    QPushButton *cmdCopy = nullptr;
-    QPushButton *cmdClose = nullptr;
 };
 
 } // namespace orbilex

@@ -149,18 +149,15 @@ QString errorText(const AppError &e)
 } // namespace
 
 frmWorldMap::frmWorldMap(Environment &env, MainWindowLink &main)
-    : CompanionWindow(env, main, keys::Left_World, keys::Top_World, QPoint(kLeftDefaultTwips, kTopDefaultTwips))
+    : CompanionWindow(env, main, "frmWorldMap", QStringLiteral("World Map"), keys::Left_World, keys::Top_World,
+        QPoint(kLeftDefaultTwips, kTopDefaultTwips))
 {
-    setObjectName(QStringLiteral("frmWorldMap"));
-    setWindowTitle(QStringLiteral("World Map"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setMouseTracking(true);
     buildWindow();
 
-    Timer1 = named(new QTimer(this), "Timer1");
-    Timer1->setInterval(500);
-    Timer2 = named(new QTimer(this), "Timer2");
-    Timer2->setInterval(500);
+    Timer1 = namedTimer(this, "Timer1", 500);
+    Timer2 = namedTimer(this, "Timer2", 500);
     guardedConnect(Timer1, &QTimer::timeout, this, &frmWorldMap::Timer1Tick);
     guardedConnect(Timer2, &QTimer::timeout, this, &frmWorldMap::Timer2Tick);
 
@@ -171,10 +168,6 @@ frmWorldMap::frmWorldMap(Environment &env, MainWindowLink &main)
     cmbWMCountry->setCurrentIndex(-1);
     guardedConnect(
         cmbWMCountry, &QComboBox::currentIndexChanged, this, [this](int index) { cmbWMCountryChanged(index); });
-    guardedConnect(cmdEdit, &QPushButton::clicked, this, &frmWorldMap::enterEditMode);
-    guardedConnect(cmdCancel, &QPushButton::clicked, this, &frmWorldMap::leaveEditMode);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-
     Load();
 }
 
@@ -191,12 +184,12 @@ void frmWorldMap::buildWindow()
     place(panel, 4410, 6120, 3315, 750);
     const auto openProfile = [this] { m_env.shell->open(mapProfileAddress(m_main.fipsCode())); };
     const auto openWorld = [this] { m_env.shell->open(worldMapAddress()); };
-    imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
+    auto *imgNGeo = named(new LinkLabel(this, openProfile), "imgNGeo");
     imgNGeo->setPixmap(serviceLogo(devicePixelRatioF()));
     imgNGeo->setGeometry(twipsToPixels(4515), twipsToPixels(6150), 22, 22);
     imgNGeo->setToolTip(QStringLiteral("Country Profile"));
-    lblGeoCountry = named(new LinkLabel(this, openProfile), "lblGeoCountry");
-    lblGeoWorld = named(new LinkLabel(this, openWorld), "lblGeoWorld");
+    auto *lblGeoCountry = named(new LinkLabel(this, openProfile), "lblGeoCountry");
+    auto *lblGeoWorld = named(new LinkLabel(this, openWorld), "lblGeoWorld");
     lblGeoCountry->setText(QStringLiteral("Country Profile"));
     lblGeoWorld->setText(QStringLiteral("Satelite view of World Map"));
     // The picture opens what the caption beside it opens; only the captions
@@ -213,6 +206,7 @@ void frmWorldMap::buildWindow()
     }
     place(lblGeoCountry, 4515, 6540, 1020, 195);
     place(lblGeoWorld, 5670, 6540, 1905, 195);
+    pointsWithHand({imgNGeo, lblGeoCountry, lblGeoWorld});
 
     cmbWMCountry = named(new QComboBox(this), "cmbWMCountry");
     setFontOnShow(cmbWMCountry, small);
@@ -224,8 +218,8 @@ void frmWorldMap::buildWindow()
 
     // Read as the window is laid out: the buttons' column, then the row of
     // links and the country list.
-    setTabOrder(cmdCancel, cmdClose);
-    setTabOrder(cmdClose, cmdEdit);
+    setTabOrder(cmdCancel, closeButton());
+    setTabOrder(closeButton(), cmdEdit);
     setTabOrder(cmdEdit, lblGeoCountry);
     setTabOrder(lblGeoCountry, lblGeoWorld);
     setTabOrder(lblGeoWorld, cmbWMCountry);
@@ -282,7 +276,7 @@ void frmWorldMap::buildButtons(const QFont &small)
 {
     cmdCancel = named(new SmallButton(QStringLiteral("&Cancel"), this), "cmdCancel");
     cmdEdit = named(new SmallButton(QStringLiteral("&Edit position"), this), "cmdEdit");
-    cmdClose = named(new SmallButton(QStringLiteral("Clo&se"), this), "cmdClose");
+    QPushButton *cmdClose = named(new SmallButton(QStringLiteral("Clo&se"), this), "cmdClose");
     for (QPushButton *b : {cmdCancel, cmdEdit, cmdClose}) {
         setFontOnShow(b, small);
         b->setAutoDefault(false);
@@ -291,7 +285,10 @@ void frmWorldMap::buildButtons(const QFont &small)
     place(cmdEdit, 840, 5775, 750, 540);
     place(cmdClose, 105, 5985, 750, 330);
     cmdCancel->setEnabled(false);
-    m_escapeButton = cmdClose;
+    guardedConnect(cmdEdit, &QPushButton::clicked, this, &frmWorldMap::enterEditMode);
+    guardedConnect(cmdCancel, &QPushButton::clicked, this, &frmWorldMap::leaveEditMode);
+    closesWith(cmdClose);
+    pointsWithHand({cmdEdit, cmdCancel, cmdClose});
 }
 
 void frmWorldMap::buildMarker(const QFont &small)
@@ -375,13 +372,6 @@ void frmWorldMap::loadSteps()
     m_markerPhase = true;
     m_pointerPhase = true;
 
-    guarded([&] { setWindowIcon(m_main.programIcon()); });
-    guarded([&] {
-        const QCursor hand = m_main.handCursor();
-        for (QWidget *w :
-            std::initializer_list<QWidget *> {cmdEdit, cmdCancel, cmdClose, imgNGeo, lblGeoCountry, lblGeoWorld})
-            w->setCursor(hand);
-    });
     // Through no selection, so the main list's country arrives as a change and
     // sets the caption.
     cmbWMCountry->setCurrentIndex(-1);
@@ -560,13 +550,8 @@ void frmWorldMap::leaveEditMode()
     unsetCursor();
     m_editing = false;
     Timer2->stop();
-    setEscapeButton(cmdClose);
+    setEscapeButton(closeButton());
     cmbWMCountry->setFocus();
-}
-
-void frmWorldMap::setEscapeButton(QPushButton *button)
-{
-    m_escapeButton = button;
 }
 
 void frmWorldMap::trackPointer(QPoint twips)
@@ -640,11 +625,8 @@ void frmWorldMap::mousePressEvent(QMouseEvent *event)
 
 void frmWorldMap::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_escapeButton
-        && m_escapeButton->isEnabled()) {
-        m_escapeButton->click();
+    if (pressEscapeButton(event))
         return;
-    }
     if (m_editing && editKey(event))
         return;
     QWidget::keyPressEvent(event);

@@ -85,7 +85,6 @@ private:
     // Space stores it. Returns whether the key was one of them.
     bool editKey(const QKeyEvent *event);
     void placeMarker(int x, int y);
-    void setEscapeButton(QPushButton *button);
     QString locationFile() const;
     QString shippedLocationFile() const;
 
@@ -94,7 +93,6 @@ private:
     QPoint m_keyPointer; // the crosshair the keyboard moves, in twips
     bool m_markerPhase = true;
     bool m_pointerPhase = true;
-    QPushButton *m_escapeButton = nullptr;
     QList<std::pair<QWidget *, QFont>> m_fontsOnShow;
 
     QLabel *lblCFlash = nullptr;
@@ -111,10 +109,6 @@ private:
     QComboBox *cmbWMCountry = nullptr;
     QPushButton *cmdEdit = nullptr;
     QPushButton *cmdCancel = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QLabel *imgNGeo = nullptr;
-    QLabel *lblGeoCountry = nullptr;
-    QLabel *lblGeoWorld = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
 };

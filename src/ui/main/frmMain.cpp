@@ -179,15 +179,10 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     installAccessibleComboBoxes();
     buildWindow();
 
-    const auto timer = [this](const char *name, int ms) {
-        auto *t = named(new QTimer(this), name);
-        t->setInterval(ms);
-        return t;
-    };
-    timAutoCombo = timer("timAutoCombo", TypeAhead::kTickMs);
-    timOption = timer("timOption", 10);
-    timOptionBack = timer("timOptionBack", 10);
-    timClock = timer("timClock", 1000);
+    timAutoCombo = namedTimer(this, "timAutoCombo", TypeAhead::kTickMs);
+    timOption = namedTimer(this, "timOption", 10);
+    timOptionBack = namedTimer(this, "timOptionBack", 10);
+    timClock = namedTimer(this, "timClock", 1000);
     connect(timAutoCombo, &QTimer::timeout, this, &frmMain::timAutoComboTick);
     connect(timOption, &QTimer::timeout, this, &frmMain::timOptionTick);
     connect(timOptionBack, &QTimer::timeout, this, &frmMain::timOptionBackTick);

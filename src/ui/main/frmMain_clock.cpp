@@ -56,8 +56,7 @@ void frmMain::SetCountryTime(int minutes)
 
 void frmMain::showTitle()
 {
-    setWindowTitle(QLatin1StringView(kProgramTitle) + QStringLiteral(" - ") + cmbCountryName->currentText()
-        + QStringLiteral(" - ") + txtcTime->text());
+    setWindowTitle(programWindowTitle(cmbCountryName->currentText() + QStringLiteral(" - ") + txtcTime->text()));
 }
 
 void frmMain::timClockTick()
