@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <array>
+
 namespace orbilex {
 
 namespace {
@@ -32,12 +34,12 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-template<typename Column> QStringList column(Column pick)
+QStringList column(std::string_view IsoLanguage::*field)
 {
     QStringList texts;
     texts.reserve(kIsoLanguageCount);
     for (const IsoLanguage &row : kIsoLanguages)
-        texts << text(pick(row));
+        texts << text(row.*field);
     return texts;
 }
 
@@ -54,6 +56,23 @@ constexpr int kFieldHeight = 315;
 constexpr int kListTop = kFieldTop + kFieldHeight;
 constexpr int kListHeight = 2130;
 constexpr int kShownTop = kListTop + kListHeight + 90;
+
+// The three lists, left to right: one column of the table each.
+struct ListColumn {
+    const char *name;
+    const char *caption;
+    const char *captionName;
+    const char *spoken;
+    int left;
+    int width;
+    std::string_view IsoLanguage::*field;
+};
+
+constexpr std::array<ListColumn, 3> kColumns = {{
+    {"cmbThree", "&3-letter code:", "Label1", "3-letter code", 120, 1260, &IsoLanguage::alpha3},
+    {"cmbTwo", "&2-letter code:", "Label2", "2-letter code", 1500, 1140, &IsoLanguage::alpha2},
+    {"cmbLang", "&Language name:", "Label3", "Language name", 2760, 3360, &IsoLanguage::name},
+}};
 
 } // namespace
 
@@ -88,9 +107,9 @@ frmISOLang::frmISOLang(Environment &env, MainWindowLink &main)
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildWindow();
 
-    for (OpenList *l : {cmbThree, cmbTwo})
+    for (OpenList *l : {m_lists[0], m_lists[1]})
         guardedConnect(l->items(), &QListWidget::currentRowChanged, this, [this](int row) { followRow(row); });
-    guardedConnect(cmbLang->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbLangChosen(row); });
+    guardedConnect(m_lists[2]->items(), &QListWidget::currentRowChanged, this, [this](int row) { cmbLangChosen(row); });
     Load();
 }
 
@@ -100,19 +119,18 @@ void frmISOLang::buildWindow()
     auto *Frame1 = named(new QGroupBox(QStringLiteral("ISO 639 Language Codes"), this), "Frame1");
     place(Frame1, 120, 255, 6240, 3660);
 
-    const auto list = [&](const char *name, const char *caption, const char *captionName, int left, int width) {
-        auto *l = named(new OpenList(Frame1), name);
-        place(l, left, kFieldTop, width, kFieldHeight + kListHeight);
-        l->textField()->setGeometry(0, 0, twipsToPixels(width), twipsToPixels(kFieldHeight));
-        l->items()->setGeometry(0, twipsToPixels(kFieldHeight), twipsToPixels(width), twipsToPixels(kListHeight));
-        auto *label = named(new QLabel(QLatin1StringView(caption), Frame1), captionName);
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const ListColumn &c = kColumns[i];
+        auto *l = m_lists[i] = named(new OpenList(Frame1), c.name);
+        place(l, c.left, kFieldTop, c.width, kFieldHeight + kListHeight);
+        l->textField()->setGeometry(0, 0, twipsToPixels(c.width), twipsToPixels(kFieldHeight));
+        l->items()->setGeometry(0, twipsToPixels(kFieldHeight), twipsToPixels(c.width), twipsToPixels(kListHeight));
+        l->textField()->setAccessibleName(QString::fromLatin1(c.spoken));
+        l->items()->setAccessibleName(QString::fromLatin1(c.spoken) + QStringLiteral(" list"));
+        auto *label = named(new QLabel(QLatin1StringView(c.caption), Frame1), c.captionName);
         label->setBuddy(l->textField());
-        place(label, left, kColumnTop, width, 225);
-        return l;
-    };
-    cmbThree = list("cmbThree", "&3-letter code:", "Label1", 120, 1260);
-    cmbTwo = list("cmbTwo", "&2-letter code:", "Label2", 1500, 1140);
-    cmbLang = list("cmbLang", "&Language name:", "Label3", 2760, 3360);
+        place(label, c.left, kColumnTop, c.width, 225);
+    }
 
     lblThree = named(new QLabel(QStringLiteral("AAA"), Frame1), "lblThree");
     lblTwo = named(new QLabel(QStringLiteral("AA"), Frame1), "lblTwo");
@@ -140,18 +158,13 @@ void frmISOLang::buildWindow()
     QPushButton *cmdClose = addSmallCloseButton(540);
     place(cmdClose, kClientWidthTwips - 540 - 30, kClientHeightTwips - 120 - 30, 540, 120);
 
-    setTabOrder(cmbThree->textField(), cmbThree->items());
-    setTabOrder(cmbThree->items(), cmbTwo->textField());
-    setTabOrder(cmbTwo->textField(), cmbTwo->items());
-    setTabOrder(cmbTwo->items(), cmbLang->textField());
-    setTabOrder(cmbLang->textField(), cmbLang->items());
-    setTabOrder(cmbLang->items(), txtLangName);
-    setTabOrder(txtLangName, cmdCopy);
-
-    for (const auto &[list, spoken] : {std::pair(cmbThree, "3-letter code"), std::pair(cmbTwo, "2-letter code"),
-             std::pair(cmbLang, "Language name")}) {
-        list->textField()->setAccessibleName(QString::fromLatin1(spoken));
-        list->items()->setAccessibleName(QString::fromLatin1(spoken) + QStringLiteral(" list"));
+    QWidget *previous = nullptr;
+    for (QWidget *w :
+        std::initializer_list<QWidget *> {m_lists[0]->textField(), m_lists[0]->items(), m_lists[1]->textField(),
+            m_lists[1]->items(), m_lists[2]->textField(), m_lists[2]->items(), txtLangName, cmdCopy}) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
     }
     txtLangName->setAccessibleName(QStringLiteral("Chosen language"));
 }
@@ -159,18 +172,17 @@ void frmISOLang::buildWindow()
 void frmISOLang::loadSteps()
 {
     guarded([&] { fillLists(); });
-    guarded([&] { cmbThree->items()->setCurrentRow(0); });
+    guarded([&] { m_lists[0]->items()->setCurrentRow(0); });
 }
 
 void frmISOLang::fillLists()
 {
     // Emptied lists have no current row, so the first choice below is a change
     // even when the window is loaded again on the row it was closed on.
-    for (OpenList *l : {cmbLang, cmbTwo, cmbThree})
+    for (OpenList *l : m_lists)
         l->items()->clear();
-    cmbLang->items()->addItems(column([](const IsoLanguage &r) { return r.name; }));
-    cmbTwo->items()->addItems(column([](const IsoLanguage &r) { return r.alpha2; }));
-    cmbThree->items()->addItems(column([](const IsoLanguage &r) { return r.alpha3; }));
+    for (std::size_t i = kColumns.size(); i-- > 0;)
+        m_lists[i]->items()->addItems(column(kColumns[i].field));
 }
 
 // The lists follow by row, never by text: many rows share "-" and a few
@@ -179,7 +191,7 @@ void frmISOLang::followRow(int row)
 {
     if (row < 0)
         return;
-    for (OpenList *l : {cmbThree, cmbTwo, cmbLang})
+    for (OpenList *l : m_lists)
         l->items()->setCurrentRow(row);
 }
 
@@ -195,9 +207,9 @@ void frmISOLang::cmbLangChosen(int row)
 
 void frmISOLang::showRow()
 {
-    lblThree->setText(cmbThree->text().trimmed());
-    lblTwo->setText(cmbTwo->text().trimmed());
-    txtLangName->setText(cmbLang->text().trimmed());
+    lblThree->setText(m_lists[0]->text().trimmed());
+    lblTwo->setText(m_lists[1]->text().trimmed());
+    txtLangName->setText(m_lists[2]->text().trimmed());
     txtLangName->setCursorPosition(0);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -50,9 +52,8 @@ private:
     void showRow();
     void cmdCopyClicked();
 
-    OpenList *cmbThree = nullptr;
-    OpenList *cmbTwo = nullptr;
-    OpenList *cmbLang = nullptr;
+    // cmbThree, cmbTwo and cmbLang, left to right.
+    std::array<OpenList *, 3> m_lists {};
     QLabel *lblThree = nullptr;
     QLabel *lblTwo = nullptr;
     QLineEdit *txtLangName = nullptr;
