@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("stray argument") << QStringList {"Germany"} << fail << "Unexpected argument 'Germany'";
         QTest::newRow("country missing its value") << QStringList {"--country"} << fail << "Missing value";
         QTest::newRow("no such country") << QStringList {"--country", "Atlantis"} << fail << "'Atlantis'";
+        QTest::newRow("binary country, quoted short and harmless") << QStringList {
+            "--country", "\x1b[2J" + QString(3000, u'x')} << fail << "'\uFFFD[2J" + QString(55, u'x') + "…'.\n";
     }
     void printsOrFailsWithoutStarting()
     {

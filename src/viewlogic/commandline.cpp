@@ -27,6 +27,23 @@ void addHidden(QCommandLineParser &parser, const char *name, bool takesValue)
     parser.addOption(option);
 }
 
+// What a message repeats of the command line: a line's worth at most, and
+// nothing that would move the terminal's cursor or change its colours.
+QString harmless(QString text, qsizetype limit)
+{
+    if (text.size() > limit)
+        text = text.left(limit - 1) + u'…';
+    for (QChar &c : text)
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
+QString quoted(const QString &argument)
+{
+    return u'\'' + harmless(argument, 60) + u'\'';
+}
+
 } // namespace
 
 std::optional<int> countryNamedBy(const QString &text)
@@ -69,9 +86,9 @@ StartRequest parseCommandLine(const QStringList &arguments, const QString &versi
         return request;
     };
     if (!parser.parse(arguments))
-        return fail(parser.errorText());
+        return fail(harmless(parser.errorText(), 160));
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return fail(QStringLiteral("Unexpected argument %1.").arg(quoted(parser.positionalArguments().constFirst())));
     if (parser.isSet(help)) {
         request.action = StartRequest::Action::PrintAndExit;
         // The usage line names the program as started; a launcher's path says nothing.
@@ -88,7 +105,7 @@ StartRequest parseCommandLine(const QStringList &arguments, const QString &versi
         const QString named = parser.value(country);
         request.country = countryNamedBy(named);
         if (!request.country)
-            return fail(QStringLiteral("No country is named '%1' or has it as a code.").arg(named));
+            return fail(QStringLiteral("No country matches %1.").arg(quoted(named)));
     }
     request.worldMap = parser.isSet(worldMap);
     request.ipToCountry = parser.isSet(ipToCountry);
