@@ -92,6 +92,16 @@ private slots:
         QVERIFY(!m.get<QLineEdit>("txtTzTime")->font().bold());
     }
 
+    void noCountryChosenShowsNothing()
+    {
+        MainWindow m;
+        m.te.setSetting("CountryName", QStringLiteral("-5"));
+        m.open();
+        QVERIFY(QMetaObject::invokeMethod(m.get<QTimer>("timClock"), "timeout"));
+        QCOMPARE(m.text("txtTzTime"), QString());
+        QCOMPARE(m.get("txtTzTime")->toolTip(), QString());
+    }
+
     void toolTipNamesZoneReleaseAndNextChange()
     {
         MainWindow m;

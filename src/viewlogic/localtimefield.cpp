@@ -30,6 +30,9 @@ void LocalTimeClock::setPlace(int country, QStringView cityLine)
 LocalTimeView LocalTimeClock::at(const QDateTime &utc, QStringView designGmt, QDate today)
 {
     LocalTimeView view;
+    // No country chosen: nothing to say, like the design's fields.
+    if (m_country < 0)
+        return view;
     if (m_zone.empty()) {
         const QString reason = qs(noZoneReason(m_country));
         view.text = reason.isEmpty() ? QStringLiteral("no time zone")
