@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace orbilex::test {
@@ -113,4 +115,41 @@ struct MainWindow {
     }
 };
 
+// Opens one window of the program on a main window already made.
+using WindowOpener = std::function<QWidget *(MainWindow &)>;
+
+inline QWidget *companionShown(MainWindow &m, frmMain::CompanionKind kind)
+{
+    m.window->showCompanion(kind);
+    return m.window->loadedCompanion(kind);
+}
+
+// The map with the shipped marker file beside the program.
+inline QWidget *worldMapShown(MainWindow &m)
+{
+    QFile::copy(QFINDTESTDATA("../assets/wlocation.dat"), m.te.file(QStringLiteral("wlocation.dat")));
+    return companionShown(m, frmMain::CompanionKind::WorldMap);
+}
+
+// One data row a window, as the tests that walk every window take them;
+// the main window first unless only the companions are asked for.
+inline void addWindowRows(bool withMainWindow)
+{
+    using Kind = frmMain::CompanionKind;
+    QTest::addColumn<WindowOpener>("open");
+    if (withMainWindow)
+        QTest::newRow("main window") << WindowOpener([](MainWindow &m) -> QWidget * { return m.window.get(); });
+    QTest::newRow("world map") << WindowOpener(worldMapShown);
+    for (const auto &[name, kind] :
+        {std::pair("IP to country", Kind::IpToCountry), std::pair("ISO 639", Kind::IsoLanguages),
+            std::pair("latitudes", Kind::Latitudes), std::pair("today", Kind::Today)})
+        QTest::newRow(name) << WindowOpener([kind](MainWindow &m) { return companionShown(m, kind); });
+    QTest::newRow("about") << WindowOpener([](MainWindow &m) {
+        m.click("cmdAbout");
+        return m.window->loadedCompanion(Kind::About);
+    });
+}
+
 } // namespace orbilex::test
+
+Q_DECLARE_METATYPE(orbilex::test::WindowOpener)

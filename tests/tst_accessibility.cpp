@@ -7,11 +7,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-#include <functional>
 
 using namespace orbilex;
 using namespace orbilex::test;
@@ -111,44 +108,17 @@ QStringList accessibilityFaults(QWidget *window)
     return walk.faults;
 }
 
-using Opener = std::function<QWidget *(MainWindow &)>;
-
-QWidget *companion(MainWindow &m, frmMain::CompanionKind kind)
-{
-    m.window->showCompanion(kind);
-    return m.window->loadedCompanion(kind);
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Opener)
 
 class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyControlIsNamedOnce_data()
-    {
-        using Kind = frmMain::CompanionKind;
-        QTest::addColumn<Opener>("open");
-        QTest::newRow("main window") << Opener([](MainWindow &m) -> QWidget * { return m.window.get(); });
-        QTest::newRow("world map") << Opener([](MainWindow &m) {
-            QFile::copy(QFINDTESTDATA("../assets/wlocation.dat"), m.te.file(QStringLiteral("wlocation.dat")));
-            return companion(m, Kind::WorldMap);
-        });
-        QTest::newRow("IP to country") << Opener([](MainWindow &m) { return companion(m, Kind::IpToCountry); });
-        QTest::newRow("ISO 639") << Opener([](MainWindow &m) { return companion(m, Kind::IsoLanguages); });
-        QTest::newRow("latitudes") << Opener([](MainWindow &m) { return companion(m, Kind::Latitudes); });
-        QTest::newRow("today") << Opener([](MainWindow &m) { return companion(m, Kind::Today); });
-        QTest::newRow("about") << Opener([](MainWindow &m) {
-            m.click("cmdAbout");
-            return m.window->loadedCompanion(Kind::About);
-        });
-    }
+    void everyControlIsNamedOnce_data() { addWindowRows(true); }
 
     void everyControlIsNamedOnce()
     {
-        QFETCH(Opener, open);
+        QFETCH(WindowOpener, open);
         MainWindow m;
         m.open();
         m.window->show();

@@ -5,7 +5,6 @@
 #include "ui/companions/frmWorldMap.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 
@@ -87,21 +86,12 @@ QList<const QWidget *> tabChain(const QWidget *first)
     return chain;
 }
 
-using Opener = std::function<QWidget *(MainWindow &)>;
-
-QWidget *companion(MainWindow &m, frmMain::CompanionKind kind)
-{
-    m.window->showCompanion(kind);
-    return m.window->loadedCompanion(kind);
-}
-
 frmWorldMap *openMap(MainWindow &m)
 {
-    QFile::copy(QFINDTESTDATA("../assets/wlocation.dat"), m.te.file(QStringLiteral("wlocation.dat")));
-    return qobject_cast<frmWorldMap *>(companion(m, frmMain::CompanionKind::WorldMap));
+    return qobject_cast<frmWorldMap *>(worldMapShown(m));
 }
 
-QWidget *shown(MainWindow &m, const Opener &open)
+QWidget *shown(MainWindow &m, const WindowOpener &open)
 {
     m.open();
     m.window->show();
@@ -113,31 +103,15 @@ QWidget *shown(MainWindow &m, const Opener &open)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Opener)
-
 class TestKeyboard : public QObject
 {
     Q_OBJECT
 private slots:
-    void tabFollowsTheReadingOrder_data()
-    {
-        using Kind = frmMain::CompanionKind;
-        QTest::addColumn<Opener>("open");
-        QTest::newRow("main window") << Opener([](MainWindow &m) -> QWidget * { return m.window.get(); });
-        QTest::newRow("world map") << Opener([](MainWindow &m) -> QWidget * { return openMap(m); });
-        QTest::newRow("IP to country") << Opener([](MainWindow &m) { return companion(m, Kind::IpToCountry); });
-        QTest::newRow("ISO 639") << Opener([](MainWindow &m) { return companion(m, Kind::IsoLanguages); });
-        QTest::newRow("latitudes") << Opener([](MainWindow &m) { return companion(m, Kind::Latitudes); });
-        QTest::newRow("today") << Opener([](MainWindow &m) { return companion(m, Kind::Today); });
-        QTest::newRow("about") << Opener([](MainWindow &m) {
-            m.click("cmdAbout");
-            return m.window->loadedCompanion(Kind::About);
-        });
-    }
+    void tabFollowsTheReadingOrder_data() { addWindowRows(true); }
 
     void tabFollowsTheReadingOrder()
     {
-        QFETCH(Opener, open);
+        QFETCH(WindowOpener, open);
         MainWindow m;
         QWidget *window = shown(m, open);
         QList<const QWidget *> order;
@@ -197,24 +171,11 @@ private slots:
         QCOMPARE(child(map, "imgCur")->pos(), marker + QPoint(10, 1));
     }
 
-    void escapeClosesACompanion_data()
-    {
-        using Kind = frmMain::CompanionKind;
-        QTest::addColumn<Opener>("open");
-        QTest::newRow("world map") << Opener([](MainWindow &m) -> QWidget * { return openMap(m); });
-        QTest::newRow("IP to country") << Opener([](MainWindow &m) { return companion(m, Kind::IpToCountry); });
-        QTest::newRow("ISO 639") << Opener([](MainWindow &m) { return companion(m, Kind::IsoLanguages); });
-        QTest::newRow("latitudes") << Opener([](MainWindow &m) { return companion(m, Kind::Latitudes); });
-        QTest::newRow("today") << Opener([](MainWindow &m) { return companion(m, Kind::Today); });
-        QTest::newRow("about") << Opener([](MainWindow &m) {
-            m.click("cmdAbout");
-            return m.window->loadedCompanion(Kind::About);
-        });
-    }
+    void escapeClosesACompanion_data() { addWindowRows(false); }
 
     void escapeClosesACompanion()
     {
-        QFETCH(Opener, open);
+        QFETCH(WindowOpener, open);
         MainWindow m;
         QWidget *window = shown(m, open);
         window->activateWindow();
