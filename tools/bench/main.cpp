@@ -7,6 +7,12 @@
 //                                   frmMain, showAsLoaded, first paint
 //   orbilex_bench startup-empty     the same start for a plain QWidget
 //   orbilex_bench startup-text      a plain QWidget holding one label
+//   orbilex_bench replica-dump FILE writes what the main window showed in its
+//                                   first frame: each widget's kind, place and
+//                                   text, one line each
+//   orbilex_bench startup-replica FILE  the same start for a window of stock
+//                                   widgets rebuilt from FILE: the cost of
+//                                   what is shown, without the program
 //   orbilex_bench search            the search box's search over all records,
 //                                   per keystroke of a few typed texts
 //   orbilex_bench tick [ticks]      one tick of the country clock with the
@@ -40,14 +46,20 @@
 #include "viewlogic/windowmath.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtEndian>
+#include <QTextStream>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -167,6 +179,158 @@ int startupEmpty(int argc, char **argv, qint64 mainNs, bool withText)
     const qint64 showNs = wallNs();
     const int rc = waitForFirstPaint();
     if (rc != 0)
+        return rc;
+    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
+    return 0;
+}
+
+// The replica: the floor under the main window's start. The widgets the
+// main window shows are written down by kind, place and text; a start of
+// "startup-replica" builds the same stock widgets at the same places in a
+// window of the same size, with no layout, no style hooks and no program
+// behind them, and paints it. What the main window costs beyond the replica
+// is the program's own; what the replica costs beyond one label is the price
+// of showing that much.
+
+// Tabs and line breaks would split a line of the file.
+QString flat(QString text)
+{
+    return text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+void dumpVisible(QTextStream &out, const QWidget &window, const QWidget &parent)
+{
+    for (QObject *object : parent.children()) {
+        auto *w = qobject_cast<QWidget *>(object);
+        if (!w || !w->isVisible())
+            continue;
+        const QPoint at = w->mapTo(&window, QPoint(0, 0));
+        const auto line = [&](const char *kind, int flags, const QString &text) {
+            out << kind << '\t' << at.x() << '\t' << at.y() << '\t' << w->width() << '\t' << w->height() << '\t'
+                << flags << '\t' << flat(text) << '\n';
+        };
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            line("edit", int(edit->hasFrame()), edit->text());
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            line("combo", int(combo->isEditable()), combo->currentText());
+        } else if (auto *note = qobject_cast<QPlainTextEdit *>(w)) {
+            line("note", 0, note->toPlainText());
+        } else if (auto *list = qobject_cast<QListWidget *>(w)) {
+            QStringList items;
+            for (int i = 0; i < list->count(); ++i)
+                items << list->item(i)->text();
+            line("list", 0, items.join(QLatin1Char('|')));
+        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+            line("check", int(check->isChecked()), check->text());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            line("button", int(!button->icon().isNull()), button->text());
+        } else if (auto *label = qobject_cast<QLabel *>(w)) {
+            const bool picture = !label->pixmap().isNull();
+            line("label", int(picture), label->text());
+        } else {
+            if (auto *group = qobject_cast<QGroupBox *>(w))
+                line("group", 0, group->title());
+            dumpVisible(out, window, *w);
+        }
+    }
+}
+
+int replicaDump(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "replica-dump needs a file to write\n");
+        return 64;
+    }
+    QApplication app(argc, argv);
+    setUpApplication();
+    Environment env = makeProductionEnvironment();
+    env.makeTrayIcon = [] { return std::make_unique<SystemTrayIcon>(); };
+    frmMain window(env);
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.showAsLoaded();
+    if (const int rc = waitForFirstPaint(); rc != 0)
+        return rc;
+    QFile file(QString::fromLocal8Bit(argv[2]));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return 1;
+    QTextStream out(&file);
+    out << "window\t0\t0\t" << window.width() << '\t' << window.height() << "\t0\t\n";
+    dumpVisible(out, window, window);
+    return 0;
+}
+
+void addReplicaWidget(QWidget &window, const QStringList &f)
+{
+    const int flags = f[5].toInt();
+    const QString &text = f[6];
+    QWidget *w = nullptr;
+    if (f[0] == u"edit") {
+        auto *edit = new QLineEdit(text, &window);
+        edit->setFrame(flags != 0);
+        w = edit;
+    } else if (f[0] == u"combo") {
+        auto *combo = new QComboBox(&window);
+        combo->setEditable(flags != 0);
+        combo->addItem(text);
+        w = combo;
+    } else if (f[0] == u"note") {
+        w = new QPlainTextEdit(text, &window);
+    } else if (f[0] == u"list") {
+        auto *list = new QListWidget(&window);
+        if (!text.isEmpty())
+            list->addItems(text.split(QLatin1Char('|')));
+        w = list;
+    } else if (f[0] == u"check") {
+        auto *check = new QCheckBox(text, &window);
+        check->setChecked(flags != 0);
+        w = check;
+    } else if (f[0] == u"button") {
+        w = new QPushButton(text, &window);
+    } else if (f[0] == u"label") {
+        auto *label = new QLabel(text, &window);
+        // The flag and the other pictures: a picture of the same size.
+        if (flags != 0) {
+            QPixmap picture(f[3].toInt(), f[4].toInt());
+            picture.fill(Qt::darkCyan);
+            label->setPixmap(picture);
+        }
+        w = label;
+    } else if (f[0] == u"group") {
+        w = new QGroupBox(text, &window);
+    }
+    if (w)
+        w->setGeometry(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+}
+
+int startupReplica(int argc, char **argv, qint64 mainNs)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "startup-replica needs the file replica-dump wrote\n");
+        return 64;
+    }
+    QApplication app(argc, argv);
+    const qint64 appNs = wallNs();
+    QFile file(QString::fromLocal8Bit(argv[2]));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 1;
+    QWidget window;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QStringList f = in.readLine().split(QLatin1Char('\t'));
+        if (f.size() != 7)
+            continue;
+        if (f[0] == u"window")
+            window.resize(f[3].toInt(), f[4].toInt());
+        else
+            addReplicaWidget(window, f);
+    }
+    const qint64 builtNs = wallNs();
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.show();
+    const qint64 showNs = wallNs();
+    if (const int rc = waitForFirstPaint(); rc != 0)
         return rc;
     printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
     return 0;
@@ -538,6 +702,10 @@ int main(int argc, char *argv[])
         return startupEmpty(argc, argv, mainNs, false);
     if (mode == "startup-text")
         return startupEmpty(argc, argv, mainNs, true);
+    if (mode == "replica-dump")
+        return replicaDump(argc, argv);
+    if (mode == "startup-replica")
+        return startupReplica(argc, argv, mainNs);
     if (mode == "ip")
         return ipFigures(argc, argv, mainNs);
     if (mode == "search")
@@ -545,8 +713,8 @@ int main(int argc, char *argv[])
     if (mode == "tick")
         return tickFigures(argc, argv);
     std::fprintf(stderr,
-        "usage: %s select [rounds] | startup-main | startup-empty | startup-text | ip [FILE.mmdb] | search | tick "
-        "[ticks]\n",
+        "usage: %s select [rounds] | startup-main | startup-empty | startup-text | replica-dump FILE | "
+        "startup-replica FILE | ip [FILE.mmdb] | search | tick [ticks]\n",
         argv[0]);
     return 64;
 }
