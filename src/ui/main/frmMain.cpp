@@ -203,6 +203,9 @@ frmMain::frmMain(Environment &env, QWidget *parent)
 // first, while this is still a whole frmMain.
 frmMain::~frmMain()
 {
+    // Closing the window takes the focus from the search box, and the box's
+    // hook then closes the list of matches, a member of this window: the box
+    // goes first, while the window is still whole.
     delete txtSearch;
 }
 
