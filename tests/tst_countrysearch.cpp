@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "viewlogic/countrysearch.h"
 
+#include <QElapsedTimer>
 #include <QShortcut>
 
 using namespace orbilex;
@@ -187,11 +188,16 @@ private slots:
         QTest::newRow("dotted placeholder") << ".-";
         QTest::newRow("no such place") << "Atlantis";
         QTest::newRow("no such calling code") << "+999";
+        QTest::newRow("a pasted page of digits") << u'+' + QString(32766, u'4');
     }
     void findsNothingForNothing()
     {
         QFETCH(QString, text);
+        QElapsedTimer took;
+        took.start();
         QCOMPARE(searchCountries(text, 10).size(), std::size_t(0));
+        // A keystroke's search; the longest text a box holds once took 15 s.
+        QVERIFY2(took.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(took.elapsed())));
     }
 
     // The box in the window: Ctrl+F, the list of matches as one types, Up and

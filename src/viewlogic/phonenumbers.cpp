@@ -4,8 +4,19 @@
 
 namespace orbilex {
 
+namespace {
+
+// libphonenumber refuses a text longer than this, but only after reading it
+// in a time that grows with the square of its length: a pasted page of
+// digits held the search box for seconds.
+constexpr qsizetype kLongestNumberText = 250;
+
+} // namespace
+
 std::optional<PhoneRegion> phoneRegion(const QString &number)
 {
+    if (number.size() > kLongestNumberText)
+        return std::nullopt;
     using i18n::phonenumbers::PhoneNumber;
     using i18n::phonenumbers::PhoneNumberUtil;
     const PhoneNumberUtil &util = *PhoneNumberUtil::GetInstance();
