@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 namespace orbilex {
@@ -48,6 +49,15 @@ void collectTabStops(QLayoutItem *item, QList<QWidget *> &stops)
 }
 
 } // namespace
+
+QPushButton *pushButton(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
+{
+    auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
+    if (toolTip)
+        b->setToolTip(QString::fromLatin1(toolTip));
+    b->setAutoDefault(false);
+    return b;
+}
 
 QTimer *namedTimer(QObject *owner, const char *objectName, int intervalMs)
 {

@@ -18,6 +18,8 @@
 #include <optional>
 #include <type_traits>
 
+class QPushButton;
+
 namespace orbilex {
 
 template<typename T> T *named(T *widget, const char *objectName)
@@ -25,6 +27,10 @@ template<typename T> T *named(T *widget, const char *objectName)
     widget->setObjectName(QLatin1StringView(objectName));
     return widget;
 }
+
+// A button of a window under its design name, with a tooltip when one is
+// given; Enter elsewhere in the window never presses it.
+QPushButton *pushButton(QWidget *parent, const char *objectName, const char *caption, const char *toolTip = nullptr);
 
 // A timer of the window, found by its design name.
 QTimer *namedTimer(QObject *owner, const char *objectName, int intervalMs);

@@ -47,8 +47,7 @@ void CompanionWindow::closesWith(QPushButton *button)
 QPushButton *CompanionWindow::addSmallCloseButton(int widthTwips)
 {
     constexpr int kHeightTwips = 120;
-    auto *button = named(new QPushButton(QStringLiteral("x"), this), "cmdClose");
-    button->setAutoDefault(false);
+    QPushButton *button = pushButton(this, "cmdClose", "x");
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(kHeightTwips));
     // The desktop font is taller than the button; a caption this small fits.

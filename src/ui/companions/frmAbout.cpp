@@ -34,15 +34,6 @@ QString title()
     return QString::fromLatin1(kProgramTitle);
 }
 
-QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
-{
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QLatin1StringView(objectName));
-    b->setToolTip(QString::fromLatin1(toolTip));
-    b->setAutoDefault(false);
-    return b;
-}
-
 // The row of buttons, read left to right; the default one stands apart at
 // the right.
 struct AboutButton {
@@ -177,7 +168,7 @@ QLayout *frmAbout::buildButtons()
 {
     auto *buttons = new QHBoxLayout;
     for (const AboutButton &entry : kButtons) {
-        QPushButton *b = button(this, entry.objectName, entry.caption, entry.toolTip);
+        QPushButton *b = pushButton(this, entry.objectName, entry.caption, entry.toolTip);
         connect(b, &QPushButton::clicked, this, entry.click);
         if (entry.isDefault) {
             b->setDefault(true);

@@ -42,14 +42,6 @@ public:
     State validate(QString &input, int &) const override { return input.size() <= kTypedLength ? Acceptable : Invalid; }
 };
 
-QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip)
-{
-    auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
-    b->setToolTip(QString::fromLatin1(toolTip));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 frmIP2Location::frmIP2Location(Environment &env, MainWindowLink &main)
@@ -113,13 +105,13 @@ void frmIP2Location::buildWindow()
 
 QLayout *frmIP2Location::buildButtons()
 {
-    auto *cmdPaste = button(this, "cmdPaste", "paste", "paste clipboard content");
+    auto *cmdPaste = pushButton(this, "cmdPaste", "paste", "paste clipboard content");
     cmdPaste->setIcon(toolIcon(ToolIcon::Paste));
-    auto *cmdCopy = button(this, "cmdCopy", "copy", "copy to clipboard");
+    auto *cmdCopy = pushButton(this, "cmdCopy", "copy", "copy to clipboard");
     cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
     for (QPushButton *b : {cmdPaste, cmdCopy})
         ThemeButton(b);
-    auto *cmdIPL = button(this, "cmdIPL", "&Convert!", "Convert IP to country code");
+    auto *cmdIPL = pushButton(this, "cmdIPL", "&Convert!", "Convert IP to country code");
     guardedConnect(cmdIPL, &QPushButton::clicked, this, &frmIP2Location::Convert);
     guardedConnect(cmdPaste, &QPushButton::clicked, this, &frmIP2Location::Paste);
     guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmIP2Location::Copy);

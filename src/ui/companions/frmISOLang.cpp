@@ -146,9 +146,7 @@ void frmISOLang::buildWindow()
     for (QWidget *shown : std::initializer_list<QWidget *> {lblThree, lblTwo, txtLangName})
         shown->setFont(boldFont(shown->font()));
 
-    auto *cmdCopy = named(new QPushButton(QStringLiteral("copy"), this), "cmdCopy");
-    cmdCopy->setToolTip(QStringLiteral("copy to clipboard"));
-    cmdCopy->setAutoDefault(false);
+    QPushButton *cmdCopy = pushButton(this, "cmdCopy", "copy", "copy to clipboard");
     cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
     ThemeButton(cmdCopy);
     place(cmdCopy, 5580, 45, 780, 300);

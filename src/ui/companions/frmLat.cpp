@@ -79,13 +79,10 @@ void frmLat::buildWindow()
     m_listItems->setFont(fixedPitchFont(m_listItems->font()));
     cmbMainList->setFocusProxy(m_listText);
 
-    auto *Command2 = named(new QPushButton(QStringLiteral("&copy"), this), "Command2");
-    Command2->setToolTip(QStringLiteral("copy the chosen line to the clipboard"));
-    Command2->setAutoDefault(false);
+    QPushButton *Command2 = pushButton(this, "Command2", "&copy", "copy the chosen line to the clipboard");
     place(Command2, kCopyLeft, kListTop, kClientWidthTwips - kCopyLeft - kMargin, 375);
 
-    auto *Command1 = named(new QPushButton(QStringLiteral("close"), this), "Command1");
-    Command1->setAutoDefault(false);
+    QPushButton *Command1 = pushButton(this, "Command1", "close");
     place(Command1, kMargin, kCloseTop, kClientWidthTwips - 2 * kMargin, 450);
 
     setTabOrder(m_listText, m_listItems);

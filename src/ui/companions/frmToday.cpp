@@ -50,13 +50,10 @@ void frmToday::buildWindow()
     grdToday->verticalHeader()->hide();
     grdToday->horizontalHeader()->setStretchLastSection(true);
 
-    auto *cmdCopy = named(new QPushButton(QStringLiteral("&copy"), this), "cmdCopy");
-    cmdCopy->setToolTip(QStringLiteral("copy the table to the clipboard"));
+    QPushButton *cmdCopy = pushButton(this, "cmdCopy", "&copy", "copy the table to the clipboard");
     cmdCopy->setIcon(toolIcon(ToolIcon::Copy));
     cmdCopy->setAccessibleName(QStringLiteral("Copy the table"));
-    cmdCopy->setAutoDefault(false);
-    auto *cmdClose = named(new QPushButton(QStringLiteral("c&lose"), this), "cmdClose");
-    cmdClose->setAutoDefault(false);
+    QPushButton *cmdClose = pushButton(this, "cmdClose", "c&lose");
     guardedConnect(cmdCopy, &QPushButton::clicked, this, &frmToday::cmdCopyClicked);
     closesWith(cmdClose);
     pointsWithHand({cmdCopy, cmdClose});

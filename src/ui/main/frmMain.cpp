@@ -51,11 +51,8 @@ QString fieldName(const char *caption)
 
 QPushButton *button(QWidget *parent, const char *objectName, const char *caption, const char *toolTip = nullptr)
 {
-    auto *b = named(new QPushButton(QString::fromLatin1(caption), parent), objectName);
-    if (toolTip)
-        b->setToolTip(QString::fromLatin1(toolTip));
+    QPushButton *b = pushButton(parent, objectName, caption, toolTip);
     b->setCursor(Qt::PointingHandCursor);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -198,9 +195,6 @@ frmMain::frmMain(Environment &env, QWidget *parent)
     cmbCountryName->setFocus();
 }
 
-// The search box's hook calls back into this window when the box loses the
-// focus, which it does while QWidget tears the window down; the box goes
-// first, while this is still a whole frmMain.
 frmMain::~frmMain()
 {
     // Closing the window takes the focus from the search box, and the box's
