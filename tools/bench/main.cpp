@@ -3,13 +3,13 @@
 //
 //   orbilex_bench select [rounds]   every country chosen in turn through the
 //                                   country list, without and with userdb.ini
-//   orbilex_bench startup-main      the real start: production environment,
-//                                   frmMain, showAsLoaded, first paint
+//   orbilex_bench startup-main [FILE]  the real start: production environment,
+//                                   frmMain, showAsLoaded, first paint; with
+//                                   FILE, writes there what the window showed
+//                                   (each widget's kind, place and text, one
+//                                   line each) for the replica
 //   orbilex_bench startup-empty     the same start for a plain QWidget
 //   orbilex_bench startup-text      a plain QWidget holding one label
-//   orbilex_bench replica-dump FILE writes what the main window showed in its
-//                                   first frame: each widget's kind, place and
-//                                   text, one line each
 //   orbilex_bench startup-replica FILE  the same start for a window of stock
 //                                   widgets rebuilt from FILE: the cost of
 //                                   what is shown, without the program
@@ -127,70 +127,13 @@ void printStart(const QWidget &window, qint64 mainNs, qint64 appNs, qint64 built
         static_cast<long long>(window.findChildren<QWidget *>().size()));
 }
 
-int startupMain(int argc, char **argv, qint64 mainNs)
-{
-    // The same steps as the program's own main().
-    QApplication app(argc, argv);
-    setUpApplication();
-    const qint64 appNs = wallNs();
-
-    Environment env = makeProductionEnvironment();
-    env.makeTrayIcon = [] { return std::make_unique<SystemTrayIcon>(); };
-    const QString userDb = env.programFile(QLatin1StringView(kUserDbFile));
-    if (QFile::exists(userDb))
-        std::fprintf(stderr, "note: %s exists, so every selection reads it\n", qPrintable(userDb));
-    frmMain window(env);
-    const qint64 builtNs = wallNs();
-
-    FirstPaint watch;
-    window.installEventFilter(&watch);
-    window.showAsLoaded();
-    const qint64 showNs = wallNs();
-    const int rc = waitForFirstPaint();
-    if (rc != 0)
-        return rc;
-
-    // A start that shows the wrong country, or none, measures nothing.
-    const std::optional<int> stored = env.settings->read(keys::CountryName);
-    const QString shown = window.findChild<QLineEdit *>(QStringLiteral("txtCountryName"))->text();
-    if (!stored || *stored < 0 || *stored >= kCountryCount || shown != qs(kCountryNames[std::size_t(*stored)])) {
-        std::fprintf(stderr, "the window shows \"%s\", not the stored country\n", qPrintable(shown));
-        return 3;
-    }
-    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
-    return 0;
-}
-
-// The empty window, or with withText one line of text in it: any window that
-// shows text first pays for the font system, which an empty one never starts.
-int startupEmpty(int argc, char **argv, qint64 mainNs, bool withText)
-{
-    QApplication app(argc, argv);
-    const qint64 appNs = wallNs();
-    QWidget window;
-    if (withText) {
-        auto *layout = new QVBoxLayout(&window);
-        layout->addWidget(new QLabel(QStringLiteral("Orbilex"), &window));
-    }
-    const qint64 builtNs = wallNs();
-    FirstPaint watch;
-    window.installEventFilter(&watch);
-    window.show();
-    const qint64 showNs = wallNs();
-    const int rc = waitForFirstPaint();
-    if (rc != 0)
-        return rc;
-    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
-    return 0;
-}
-
-// The replica: the floor under the main window's start. The widgets the
-// main window shows are written down by kind, place and text; a start of
-// "startup-replica" builds the same stock widgets at the same places in a
-// window of the same size, with no layout, no style hooks and no program
-// behind them, and paints it. What the main window costs beyond the replica
-// is the program's own; what the replica costs beyond one label is the price
-// of showing that much.
+// The replica: the floor under the main window's start. After its first
+// paint the main window's visible widgets are written down by kind, place and
+// text; a start of "startup-replica" builds the same stock widgets at the same
+// places in a window of the same size, with no layout, no style hooks and no
+// program behind them, and paints it. What the main window costs beyond the
+// replica is the program's own; what the replica costs beyond one label is
+// the price of showing that much.
 
 // Tabs and line breaks would split a line of the file.
 QString flat(QString text)
@@ -235,28 +178,74 @@ void dumpVisible(QTextStream &out, const QWidget &window, const QWidget &parent)
     }
 }
 
-int replicaDump(int argc, char **argv)
+// The replica's file: what the window showed, one widget a line.
+bool writeReplica(const QWidget &window, const char *path)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "replica-dump needs a file to write\n");
-        return 64;
-    }
-    QApplication app(argc, argv);
-    setUpApplication();
-    Environment env = makeProductionEnvironment();
-    env.makeTrayIcon = [] { return std::make_unique<SystemTrayIcon>(); };
-    frmMain window(env);
-    FirstPaint watch;
-    window.installEventFilter(&watch);
-    window.showAsLoaded();
-    if (const int rc = waitForFirstPaint(); rc != 0)
-        return rc;
-    QFile file(QString::fromLocal8Bit(argv[2]));
+    QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return 1;
+        return false;
     QTextStream out(&file);
     out << "window\t0\t0\t" << window.width() << '\t' << window.height() << "\t0\t\n";
     dumpVisible(out, window, window);
+    return true;
+}
+
+int startupMain(int argc, char **argv, qint64 mainNs)
+{
+    // The same steps as the program's own main().
+    QApplication app(argc, argv);
+    setUpApplication();
+    const qint64 appNs = wallNs();
+
+    Environment env = makeProductionEnvironment();
+    env.makeTrayIcon = [] { return std::make_unique<SystemTrayIcon>(); };
+    const QString userDb = env.programFile(QLatin1StringView(kUserDbFile));
+    if (QFile::exists(userDb))
+        std::fprintf(stderr, "note: %s exists, so every selection reads it\n", qPrintable(userDb));
+    frmMain window(env);
+    const qint64 builtNs = wallNs();
+
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.showAsLoaded();
+    const qint64 showNs = wallNs();
+    const int rc = waitForFirstPaint();
+    if (rc != 0)
+        return rc;
+
+    // A start that shows the wrong country, or none, measures nothing.
+    const std::optional<int> stored = env.settings->read(keys::CountryName);
+    const QString shown = window.findChild<QLineEdit *>(QStringLiteral("txtCountryName"))->text();
+    if (!stored || *stored < 0 || *stored >= kCountryCount || shown != qs(kCountryNames[std::size_t(*stored)])) {
+        std::fprintf(stderr, "the window shows \"%s\", not the stored country\n", qPrintable(shown));
+        return 3;
+    }
+    if (argc > 2 && !writeReplica(window, argv[2]))
+        return 1;
+    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
+    return 0;
+}
+
+// The empty window, or with withText one line of text in it: any window that
+// shows text first pays for the font system, which an empty one never starts.
+int startupEmpty(int argc, char **argv, qint64 mainNs, bool withText)
+{
+    QApplication app(argc, argv);
+    const qint64 appNs = wallNs();
+    QWidget window;
+    if (withText) {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLabel(QStringLiteral("Orbilex"), &window));
+    }
+    const qint64 builtNs = wallNs();
+    FirstPaint watch;
+    window.installEventFilter(&watch);
+    window.show();
+    const qint64 showNs = wallNs();
+    const int rc = waitForFirstPaint();
+    if (rc != 0)
+        return rc;
+    printStart(window, mainNs, appNs, builtNs, showNs, watch.paintedNs);
     return 0;
 }
 
@@ -306,7 +295,7 @@ void addReplicaWidget(QWidget &window, const QStringList &f)
 int startupReplica(int argc, char **argv, qint64 mainNs)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "startup-replica needs the file replica-dump wrote\n");
+        std::fprintf(stderr, "startup-replica needs the file startup-main FILE wrote\n");
         return 64;
     }
     QApplication app(argc, argv);
@@ -702,8 +691,6 @@ int main(int argc, char *argv[])
         return startupEmpty(argc, argv, mainNs, false);
     if (mode == "startup-text")
         return startupEmpty(argc, argv, mainNs, true);
-    if (mode == "replica-dump")
-        return replicaDump(argc, argv);
     if (mode == "startup-replica")
         return startupReplica(argc, argv, mainNs);
     if (mode == "ip")
@@ -713,7 +700,7 @@ int main(int argc, char *argv[])
     if (mode == "tick")
         return tickFigures(argc, argv);
     std::fprintf(stderr,
-        "usage: %s select [rounds] | startup-main | startup-empty | startup-text | replica-dump FILE | "
+        "usage: %s select [rounds] | startup-main [REPLICA_FILE] | startup-empty | startup-text | "
         "startup-replica FILE | ip [FILE.mmdb] | search | tick [ticks]\n",
         argv[0]);
     return 64;
